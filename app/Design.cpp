@@ -1,0 +1,212 @@
+#include "Design.h"
+
+namespace design {
+
+namespace {
+
+// Name, Index, the frame and the four locks open every control's list.
+void AddPlacement(rt::Properties& list, const std::string& name, Frame frame)
+{
+    list.insert(list.end(), {
+        {"Name", name},
+        {"Index", kNoIndex},
+        {"Left", frame.left},
+        {"Top", frame.top},
+        {"Width", frame.width},
+        {"Height", frame.height},
+        {"LockLeft", false},
+        {"LockTop", false},
+        {"LockRight", false},
+        {"LockBottom", false},
+        {"TabPanelIndex", std::int32_t{0}},
+    });
+}
+
+void AddPlainFont(rt::Properties& list)
+{
+    list.insert(list.end(), {
+        {"TextFont", std::string("System")},
+        {"Bold", false},
+        {"Italic", false},
+        {"Underline", false},
+    });
+}
+
+} // namespace
+
+rt::Properties Window(const WindowSpec& spec)
+{
+    return {
+        {"Placement", spec.placement},
+        {"Width", spec.width},
+        {"Height", spec.height},
+        {"MinWidth", std::int32_t{64}},
+        {"MinHeight", std::int32_t{64}},
+        {"MaxWidth", std::int32_t{32000}},
+        {"MaxHeight", std::int32_t{32000}},
+        {"Frame", std::int32_t{9}},
+        {"Composite", true},
+        {"HasBackColor", false},
+        {"BackColor", kWhite},
+        {"Title", spec.title},
+        {"Visible", true},
+        {"FullScreen", false},
+        {"MenuBarVisible", true},
+        {"CloseButton", spec.closeButton},
+        {"Resizeable", false},
+        {"LiveResize", false},
+        {"MaximizeButton", false},
+        {"MinimizeButton", false},
+        {"MacProcID", std::int32_t{0}},
+    };
+}
+
+rt::Properties PopupMenu(const std::string& name, Frame frame, std::int32_t tabIndex,
+                         const std::string& initialValue, const std::string& helpTag)
+{
+    rt::Properties list;
+    AddPlacement(list, name, frame);
+    list.insert(list.end(), {
+        {"TabIndex", tabIndex},
+        {"TabStop", true},
+        {"Enabled", true},
+        {"InitialValue", initialValue},
+        {"ListIndex", std::int32_t{0}},
+        {"Visible", true},
+        {"HelpTag", helpTag},
+        {"AutoDeactivate", true},
+    });
+    AddPlainFont(list);
+    list.insert(list.end(), {
+        {"DataSource", std::string()},
+        {"DataField", std::string()},
+        {"InitialParent", std::string()},
+    });
+    return list;
+}
+
+rt::Properties Separator(const std::string& name, Frame frame, std::int32_t tabIndex)
+{
+    rt::Properties list;
+    AddPlacement(list, name, frame);
+    list.insert(list.end(), {
+        {"TabIndex", tabIndex},
+        {"TabStop", true},
+        {"InitialParent", std::string()},
+        {"Visible", true},
+        {"HelpTag", std::string()},
+        {"AutoDeactivate", true},
+        {"Enabled", true},
+    });
+    return list;
+}
+
+rt::Properties PushButton(const ButtonSpec& spec)
+{
+    rt::Properties list;
+    AddPlacement(list, spec.name, spec.frame);
+    list.insert(list.end(), {
+        {"TabIndex", spec.tabIndex},
+        {"TabStop", true},
+        {"Caption", spec.caption},
+        {"Default", spec.isDefault},
+        {"Cancel", spec.isCancel},
+        {"Enabled", true},
+        {"Visible", true},
+        {"HelpTag", spec.helpTag},
+        {"AutoDeactivate", true},
+        {"ButtonStyle", std::int32_t{0}},
+    });
+    AddPlainFont(list);
+    list.push_back({"InitialParent", std::string()});
+    return list;
+}
+
+rt::Properties TextArea(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& text,
+                        const std::string& helpTag)
+{
+    rt::Properties list;
+    AddPlacement(list, name, frame);
+    list.insert(list.end(), {
+        {"TabIndex", tabIndex},
+        {"TabStop", true},
+        {"Border", true},
+        {"Multiline", true},
+        {"ScrollbarHorizontal", false},
+        {"ScrollbarVertical", true},
+        {"Styled", false},
+        {"UseFocusRing", true},
+        {"TextColor", kBlack},
+        {"BackColor", kWhite},
+        {"Enabled", true},
+        {"Format", std::string()},
+        {"Visible", true},
+        {"HelpTag", helpTag},
+        {"AutoDeactivate", true},
+        {"HideSelection", true},
+    });
+    AddPlainFont(list);
+    list.insert(list.end(), {
+        {"Text", text},
+        {"Mask", std::string()},
+        {"ReadOnly", true},
+        {"LimitText", std::int32_t{0}},
+        {"AcceptTabs", false},
+        {"Alignment", std::int32_t{0}},
+        {"AutomaticallyCheckSpelling", true},
+        {"DataSource", std::string()},
+        {"DataField", std::string()},
+        {"InitialParent", std::string()},
+    });
+    return list;
+}
+
+rt::Properties Label(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& text,
+                     std::int32_t textAlign, const std::string& helpTag)
+{
+    rt::Properties list;
+    AddPlacement(list, name, frame);
+    list.insert(list.end(), {
+        {"TabIndex", tabIndex},
+        {"Text", text},
+        {"TextAlign", textAlign},
+        {"TextColor", kBlack},
+        {"Multiline", false},
+        {"Enabled", true},
+        {"Visible", true},
+        {"Selectable", false},
+        {"Transparent", false},
+        {"HelpTag", helpTag},
+        {"AutoDeactivate", true},
+    });
+    AddPlainFont(list);
+    list.insert(list.end(), {
+        {"DataSource", std::string()},
+        {"DataField", std::string()},
+        {"InitialParent", std::string()},
+    });
+    return list;
+}
+
+rt::Properties Canvas(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& helpTag)
+{
+    rt::Properties list;
+    AddPlacement(list, name, frame);
+    list.insert(list.end(), {
+        {"TabIndex", tabIndex},
+        {"TabStop", true},
+        {"Visible", true},
+        {"HelpTag", helpTag},
+        {"AutoDeactivate", true},
+        {"Enabled", true},
+        {"UseFocusRing", true},
+        {"AcceptFocus", false},
+        {"AcceptTabs", false},
+        {"DoubleBuffer", false},
+        {"EraseBackground", true},
+        {"InitialParent", std::string()},
+    });
+    return list;
+}
+
+} // namespace design

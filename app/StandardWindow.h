@@ -1,0 +1,26 @@
+// The base of every window that uses the standard menu bar: its menu-item
+// accessors, each the item of that name below the window's menu bar.
+#pragma once
+
+#include "rt/Menu.h"
+#include "rt/Window.h"
+
+class StandardWindow : public rt::Window {
+public:
+    using rt::Window::Window;
+
+    rt::Ref<rt::MenuItem> EditMenu() const { return Item("EditMenu"); }
+    rt::Ref<rt::MenuItem> EditSelectAll() const { return Item("EditSelectAll"); }
+    rt::Ref<rt::MenuItem> EditClear() const { return Item("EditClear"); }
+    rt::Ref<rt::MenuItem> EditPaste() const { return Item("EditPaste"); }
+    rt::Ref<rt::MenuItem> EditCopy() const { return Item("EditCopy"); }
+    rt::Ref<rt::MenuItem> EditCut() const { return Item("EditCut"); }
+    rt::Ref<rt::MenuItem> UntitledMenu0() const { return Item("UntitledMenu0"); }
+    rt::Ref<rt::MenuItem> EditUndo() const { return Item("EditUndo"); }
+    rt::Ref<rt::MenuItem> FileMenu() const { return Item("FileMenu"); }
+    rt::Ref<rt::AppleMenuItem> FileAbout() const { return rt::CheckCast<rt::AppleMenuItem>(Item("FileAbout")); }
+    rt::Ref<rt::QuitMenuItem> FileQuit() const { return rt::CheckCast<rt::QuitMenuItem>(Item("FileQuit")); }
+
+protected:
+    rt::Ref<rt::MenuItem> Item(std::string_view name) const { return MenuBar()->Lookup(name); }
+};

@@ -1,0 +1,6 @@
+#include "Program.h"
+
+int main()
+{
+    return EntryRoutine();
+}

@@ -1,0 +1,121 @@
+// The controls a window can hold. Each control applies a stored property
+// list by name; every name it knows is kept and can be read back, and an
+// unknown name raises a RuntimeException.
+#pragma once
+
+#include "rt/Core.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace rt {
+
+class Window;
+class Picture;
+class WindowPrivate;
+class ControlPrivate;
+
+// Events a control can raise; the numbers are the runtime's own.
+enum class Event { Open = 1, Action = 15 };
+
+class Control : public std::enable_shared_from_this<Control> {
+public:
+    virtual ~Control();
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    virtual std::string ClassName() const = 0;
+    const std::string& Name() const;
+
+    void SetProperties(const Properties& list);
+    // The last value stored under a known property name, or nothing.
+    std::optional<Value> PropertyValue(std::string_view name) const;
+
+    // The window that holds the control; raises NilObjectException once it has gone.
+    Ref<rt::Window> Window() const;
+
+    void AddEventHandler(Event event, std::function<void()> handler);
+
+    bool Enabled() const;
+    bool Visible() const;
+    bool HasFocus() const;
+    void SetFocus();
+    int TabIndex() const;
+
+    ControlPrivate& Private() const;
+
+protected:
+    Control();
+
+private:
+    friend class WindowPrivate;
+    friend class Window;
+    std::unique_ptr<ControlPrivate> d_;
+};
+
+// Controls that draw text have a text size and a text unit.
+class TextControl : public Control {
+public:
+    void SetTextSize(float size);
+    float TextSize() const;
+    void SetTextUnit(int unit);
+    int TextUnit() const;
+};
+
+class PopupMenu : public TextControl {
+public:
+    std::string ClassName() const override { return "PopupMenu"; }
+    void AddRow(const std::string& text);
+    int ListCount() const;
+    std::string List(int row) const;
+    int ListIndex() const;
+    void SetListIndex(int row);
+    // The text of the selected row; empty when no row is selected.
+    std::string Text() const;
+};
+
+class PushButton : public TextControl {
+public:
+    std::string ClassName() const override { return "PushButton"; }
+    std::string Caption() const;
+    bool Default() const;
+    bool Cancel() const;
+    // Presses the button as a click would, when it is enabled.
+    void Push();
+};
+
+class TextArea : public TextControl {
+public:
+    std::string ClassName() const override { return "TextArea"; }
+    // The text exactly as stored, line breaks included.
+    std::string Text() const;
+    void SetText(const std::string& text);
+    bool ReadOnly() const;
+    // Selection in characters (code points), as the user sees them.
+    int SelStart() const;
+    void SetSelStart(int start);
+    int SelLength() const;
+    void SetSelLength(int length);
+};
+
+class Label : public TextControl {
+public:
+    std::string ClassName() const override { return "Label"; }
+    std::string Text() const;
+};
+
+class Canvas : public Control {
+public:
+    std::string ClassName() const override { return "Canvas"; }
+    Ref<Picture> Backdrop() const;
+    void SetBackdrop(Ref<Picture> picture);
+};
+
+class Separator : public Control {
+public:
+    std::string ClassName() const override { return "Separator"; }
+};
+
+} // namespace rt

@@ -1,0 +1,110 @@
+// Windows. Every window class has at most one live instance, found by the
+// class's doubled name; the runtime owns open windows and destroys a closed
+// one only after the event that closed it has returned.
+#pragma once
+
+#include "rt/Controls.h"
+#include "rt/Core.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace rt {
+
+class MenuBar;
+class WindowPrivate;
+
+class Window : public std::enable_shared_from_this<Window> {
+public:
+    // className is the doubled name ("Window1.Window1").
+    explicit Window(std::string className);
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const std::string& ClassName() const;
+
+    // Raises Layout, CreateControls and AddMenuHandlers in this order, raises
+    // each control's Open event, and shows the window when Visible is set.
+    void Construct();
+
+    // Shows the window and brings it to the front.
+    void Show();
+    void Close();
+    bool IsOpen() const;
+
+    void SetMenuBar(Ref<rt::MenuBar> bar);
+    Ref<rt::MenuBar> MenuBar() const;
+
+    void SetProperties(const Properties& list);
+    std::optional<Value> PropertyValue(std::string_view name) const;
+    std::string Title() const;
+    int Width() const;
+    int Height() const;
+    bool ContentsChanged() const;
+
+    // Creates a control of class C in this window.
+    template <class C>
+    Ref<C> New()
+    {
+        auto control = std::make_shared<C>();
+        ConstructControl(*control);
+        return Ref<C>(control);
+    }
+    void AddControl(const std::string& name, const Ref<Control>& control);
+    Ref<Control> ControlByName(std::string_view name) const;
+
+    // Binds a control's event to a method of this window. The binding holds
+    // the window weakly: an event that fires after the window has gone raises
+    // NilObjectException.
+    template <class W, class C>
+    void Bind(const Ref<C>& control, Event event, void (W::*method)(C&))
+    {
+        std::weak_ptr<W> window = std::dynamic_pointer_cast<W>(shared_from_this());
+        std::weak_ptr<C> source = std::static_pointer_cast<C>(control->shared_from_this());
+        control->AddEventHandler(event, [window, source, method] {
+            auto w = window.lock();
+            auto c = source.lock();
+            if (!w || !c)
+                RaiseNilObjectException();
+            ((*w).*method)(*c);
+        });
+    }
+
+    // Registers the handler of the menu item of this name in this window.
+    void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+    bool HasMenuHandler(std::string_view itemName) const;
+
+    WindowPrivate& Private() const { return *d_; }
+
+protected:
+    // The three construction events.
+    virtual void Layout() {}
+    virtual void CreateControls() {}
+    virtual void AddMenuHandlers(Window& window) { (void)window; }
+
+private:
+    void ConstructControl(Control& control);
+    std::unique_ptr<WindowPrivate> d_;
+};
+
+// The live window known under this class name, or nothing.
+Ref<Window> GetImplicitWindow(std::string_view className);
+
+// The implicit-instance accessor: the open window of class W, or a newly
+// constructed one. W names itself in W::kClassName.
+template <class W>
+Ref<W> ImplicitInstance()
+{
+    Ref<Window> window = GetImplicitWindow(W::kClassName);
+    if (!window) {
+        auto created = std::make_shared<W>();
+        created->Construct();
+        window = Ref<Window>(created);
+    }
+    return CheckCast<W>(window);
+}
+
+} // namespace rt

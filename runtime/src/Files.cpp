@@ -1,0 +1,237 @@
+#include "Private.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QImageReader>
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <system_error>
+
+namespace rt {
+
+// --- Picture ------------------------------------------------------------
+
+Picture::Picture() : d_(std::make_unique<PicturePrivate>()) {}
+
+Picture::Picture(int width, int height) : Picture()
+{
+    d_->image = QImage(std::max(0, width), std::max(0, height), QImage::Format_RGB32);
+    d_->image.fill(Qt::white);
+}
+
+Picture::~Picture() = default;
+
+int Picture::Width() const { return d_->image.width(); }
+int Picture::Height() const { return d_->image.height(); }
+
+Ref<Picture> PicturePrivate::FromImage(QImage image)
+{
+    std::shared_ptr<Picture> picture(new Picture());
+    picture->d_->image = std::move(image);
+    return Ref<Picture>(std::move(picture));
+}
+
+// --- FolderItem ---------------------------------------------------------
+
+namespace {
+
+QString QPath(const std::filesystem::path& path)
+{
+    return QString::fromStdString(path.string());
+}
+
+} // namespace
+
+FolderItem::FolderItem(std::filesystem::path path) : path_(std::move(path)) {}
+
+std::string FolderItem::Name() const
+{
+    return path_.filename().string();
+}
+
+bool FolderItem::Exists() const
+{
+    std::error_code ec;
+    return std::filesystem::exists(path_, ec);
+}
+
+bool FolderItem::Directory() const
+{
+    std::error_code ec;
+    return std::filesystem::is_directory(path_, ec);
+}
+
+Ref<FolderItem> FolderItem::Parent() const
+{
+    if (!path_.has_parent_path() || path_.parent_path() == path_)
+        return {};
+    return Ref<FolderItem>(std::make_shared<FolderItem>(path_.parent_path()));
+}
+
+Ref<FolderItem> FolderItem::Child(std::string_view name) const
+{
+    if (name.empty() || name.find('/') != std::string_view::npos)
+        return {};
+    return Ref<FolderItem>(std::make_shared<FolderItem>(path_ / std::string(name)));
+}
+
+Ref<Picture> FolderItem::OpenAsPicture() const
+{
+    QImageReader reader(QPath(path_));
+    QImage image = reader.read();
+    if (image.isNull())
+        return {};
+    return PicturePrivate::FromImage(std::move(image));
+}
+
+std::optional<std::string> FolderItem::SaveAsJPEG(const Ref<Picture>& picture) const
+{
+    if (!picture || picture->Private().image.isNull())
+        return std::string("there is no picture to save");
+    QSaveFile file(QPath(path_));
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString().toStdString();
+    QImageWriter writer(&file, "jpeg");
+    // JPEG has no alpha: flatten onto white rather than let it turn black.
+    QImage image = picture->Private().image;
+    if (image.hasAlphaChannel()) {
+        QImage flat(image.size(), QImage::Format_RGB32);
+        flat.fill(Qt::white);
+        QPainter(&flat).drawImage(0, 0, image);
+        image = flat;
+    }
+    if (!writer.write(image)) {
+        // The file's own error says more than the writer's "Unknown error".
+        QString why = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
+        file.cancelWriting();
+        return why.toStdString();
+    }
+    if (!file.commit())
+        return file.errorString().toStdString();
+    return std::nullopt;
+}
+
+Ref<FolderItem> ApplicationExecutable()
+{
+    std::error_code ec;
+    auto path = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || path.empty())
+        return {};
+    return Ref<FolderItem>(std::make_shared<FolderItem>(path));
+}
+
+Ref<FolderItem> GetApplicationBundleResources()
+{
+    auto executable = ApplicationExecutable();
+    auto folder = executable->Parent();
+    auto bundle = folder->Parent();
+    return bundle->Child("Resources");
+}
+
+Ref<FolderItem> GetSaveFolderItem(std::string_view filter, std::string_view defaultName)
+{
+    // The filter names registered document types, separated by ";"; a name that
+    // is not registered filters nothing.
+    QStringList nameFilters;
+    const QString names = QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size()));
+    for (const QString& name : names.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        for (const auto& type : State().registeredTypes) {
+            if (QString::fromStdString(type.name) != name)
+                continue;
+            QStringList patterns;
+            for (const QString& ext : QString::fromStdString(type.extensions).split(QLatin1Char(';'), Qt::SkipEmptyParts))
+                patterns << QLatin1Char('*') + ext;
+            nameFilters << QStringLiteral("%1 (%2)").arg(name, patterns.join(QLatin1Char(' ')));
+        }
+    }
+    QFileDialog dialog;
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (!nameFilters.isEmpty())
+        dialog.setNameFilters(nameFilters);
+    QString start = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (start.isEmpty() || !QDir(start).exists())
+        start = QDir::homePath();
+    dialog.setDirectory(start);
+    dialog.selectFile(QString::fromUtf8(defaultName.data(), static_cast<qsizetype>(defaultName.size())));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty())
+        return {};
+    return Ref<FolderItem>(std::make_shared<FolderItem>(chosen.first().toStdString()));
+}
+
+// --- FileType -----------------------------------------------------------
+
+namespace {
+
+void RuntimeRegisterFileType(const std::string& name, const std::string& creator, const std::string& type,
+                             const std::string& extensions)
+{
+    auto& s = State();
+    RegistryEntry entry{"register", name, creator, type, extensions};
+    s.registryLog.push_back(entry);
+    s.registeredTypes.push_back(entry);
+}
+
+void RuntimeDeregisterFileType(const std::string& name)
+{
+    auto& s = State();
+    s.registryLog.push_back({"withdraw", name, {}, {}, {}});
+    std::erase_if(s.registeredTypes, [&](const RegistryEntry& e) { return e.name == name; });
+}
+
+} // namespace
+
+FileType::~FileType()
+{
+    Withdraw();
+}
+
+void FileType::Withdraw()
+{
+    if (!registered_)
+        return;
+    registered_ = false;
+    RuntimeDeregisterFileType(name_);
+}
+
+void FileType::SetName(std::string name)
+{
+    Withdraw();
+    name_ = std::move(name);
+}
+
+void FileType::SetExtensions(std::string extensions)
+{
+    Withdraw();
+    extensions_ = std::move(extensions);
+}
+
+void FileType::SetMacType(std::string type)
+{
+    Withdraw();
+    macType_ = std::move(type);
+}
+
+void FileType::SetMacCreator(std::string creator)
+{
+    Withdraw();
+    macCreator_ = std::move(creator);
+}
+
+std::string FileType::ToString()
+{
+    if (!registered_) {
+        RuntimeRegisterFileType(name_, macCreator_, macType_, extensions_);
+        registered_ = true;
+    }
+    return name_;
+}
+
+} // namespace rt

@@ -1,0 +1,196 @@
+// Internals shared by the runtime's sources. Nothing outside runtime/ and the
+// test-support header includes this.
+#pragma once
+
+#include "rt/Application.h"
+#include "rt/Controls.h"
+#include "rt/Files.h"
+#include "rt/Menu.h"
+#include "rt/Window.h"
+
+#include <QImage>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QApplication;
+class QMenuBar;
+class QKeyEvent;
+
+namespace rt {
+
+// Stored property values, by name, as last applied.
+using PropertyStore = std::map<std::string, Value, std::less<>>;
+
+// One row of a class's property table: the value kind it takes and the
+// setter that gives it effect (none where the property is only kept).
+template <class Target>
+struct PropertyEntry {
+    const char* name;
+    std::size_t kind; // index into Value
+    void (*apply)(Target&, const Value&);
+};
+
+std::string KindName(std::size_t kind);
+
+template <class Target>
+void ApplyProperties(Target& target, const std::string& className, PropertyStore& store,
+                     const std::vector<PropertyEntry<Target>>& table, const Properties& list)
+{
+    for (const auto& [name, value] : list) {
+        const PropertyEntry<Target>* entry = nullptr;
+        for (const auto& e : table) {
+            if (name == e.name) {
+                entry = &e;
+                break;
+            }
+        }
+        if (!entry)
+            throw RuntimeException("unknown property \"" + name + "\" for class " + className);
+        if (value.index() != entry->kind)
+            throw RuntimeException("property \"" + name + "\" of class " + className + " takes "
+                                   + KindName(entry->kind));
+        store[name] = value;
+        if (entry->apply)
+            entry->apply(target, value);
+    }
+}
+
+// The runtime's global state: one per process, reset by RuntimeInit.
+struct RegistryEntry {
+    std::string action; // "register" or "withdraw"
+    std::string name;
+    std::string creator;
+    std::string type;
+    std::string extensions;
+};
+
+struct RuntimeState {
+    std::unique_ptr<QApplication> ownedApp;
+    ExceptionHelper helper;
+    Ref<Application> app;
+    // Open windows, front first.
+    std::vector<std::shared_ptr<Window>> openWindows;
+    std::map<std::string, std::weak_ptr<Window>, std::less<>> implicitWindows;
+    // Closed windows kept alive until the events that closed them have returned.
+    std::vector<std::shared_ptr<Window>> closedWindows;
+    bool destroyScheduled = false;
+    bool quitRequested = false;
+    int exitCode = 0;
+    bool reporting = false;
+    std::exception_ptr foreign;
+    std::vector<RegistryEntry> registeredTypes; // currently registered, in order
+    std::vector<RegistryEntry> registryLog;
+    std::vector<std::string> lifecycleLog;
+};
+
+RuntimeState& State();
+
+// Runs program code through the exception helper. A RuntimeException that the
+// helper hands back is reported and ends the program with status 1; any other
+// exception ends the loop and is rethrown from RuntimeRun.
+void RunProgramCode(const std::function<void()>& code);
+void ScheduleClosedWindowDestruction();
+void BringToFront(Window& window);
+void LogLifecycle(std::string entry);
+
+class WindowWidget;
+
+class WindowPrivate {
+public:
+    WindowPrivate(Window& window, std::string className);
+    ~WindowPrivate();
+
+    void BuildMenuBar();
+    void UpdateMenus();
+    void TriggerItem(const Ref<MenuItem>& item);
+    // Whether the key is a shortcut that the window's own menu takes, even
+    // from a focused control that would otherwise claim it.
+    bool MenuClaimsShortcut(const QKeyEvent& event);
+    void UnifiedClose();
+    void ApplyWindowFlags();
+    void Place();
+    void UpdateTabOrder();
+    QWidget* FocusedTextWidget() const;
+    Ref<PushButton> ButtonWhere(bool defaultButton) const;
+
+    Window& q;
+    std::string className;
+    QPointer<WindowWidget> widget;
+    QWidget* content = nullptr;
+    QMenuBar* menuBar = nullptr;
+    Ref<MenuBar> bar;
+    PropertyStore stored;
+    std::vector<std::pair<std::string, Ref<Control>>> controls;
+    std::map<std::string, std::function<bool()>, std::less<>> menuHandlers;
+    std::vector<std::pair<QAction*, Ref<MenuItem>>> actions;
+    bool open = false;
+    bool closing = false;
+    bool placed = false;
+    bool contentsChanged = false;
+    bool visible = true;
+    bool closeButton = true;
+    bool minimizeButton = false;
+    bool maximizeButton = false;
+    int placement = 0;
+};
+
+class WindowWidget : public QWidget {
+public:
+    explicit WindowWidget(WindowPrivate& owner);
+    WindowPrivate* owner;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+};
+
+class ControlPrivate {
+public:
+    explicit ControlPrivate(Control& control) : q(control) {}
+
+    void ApplyFont();
+    void Raise(Event event);
+    QWidget& Widget() const;
+    template <class W>
+    W& As() const
+    {
+        auto* w = qobject_cast<W*>(&Widget());
+        if (!w)
+            RaiseNilObjectException();
+        return *w;
+    }
+    void SetGeometryPart(int index, int value);
+
+    Control& q;
+    std::string name;
+    QPointer<QWidget> widget;
+    std::weak_ptr<Window> window;
+    PropertyStore stored;
+    std::map<Event, std::vector<std::function<void()>>> handlers;
+    float textSize = 0.0f;
+    int textUnit = 0;
+    int tabIndex = 0;
+    bool tabStop = true;
+    bool isDefault = false;
+    bool isCancel = false;
+    int geometry[4] = {0, 0, 0, 0};
+    std::string text;            // a text area's text, as stored
+    bool settingText = false;
+    Ref<Picture> backdrop;
+};
+
+class PicturePrivate {
+public:
+    static Ref<Picture> FromImage(QImage image);
+    QImage image;
+};
+
+} // namespace rt

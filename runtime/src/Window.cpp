@@ -1,0 +1,515 @@
+#include "Private.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace rt {
+
+namespace {
+
+using WindowEntry = PropertyEntry<WindowPrivate>;
+
+int IntOf(const Value& v) { return std::get<std::int32_t>(v); }
+bool BoolOf(const Value& v) { return std::get<bool>(v); }
+
+const std::vector<WindowEntry>& WindowTable()
+{
+    static const std::vector<WindowEntry> table = {
+        {"Placement", 1, [](WindowPrivate& w, const Value& v) { w.placement = IntOf(v); }},
+        {"Width", 1, [](WindowPrivate& w, const Value& v) { w.content->setFixedWidth(IntOf(v)); }},
+        {"Height", 1, [](WindowPrivate& w, const Value& v) { w.content->setFixedHeight(IntOf(v)); }},
+        {"MinWidth", 1, nullptr},
+        {"MinHeight", 1, nullptr},
+        {"MaxWidth", 1, nullptr},
+        {"MaxHeight", 1, nullptr},
+        {"Frame", 1, nullptr}, // 9: an ordinary document window, the toolkit's default frame
+        {"Composite", 0, nullptr},
+        {"HasBackColor", 0,
+         [](WindowPrivate& w, const Value& v) { w.content->setAutoFillBackground(BoolOf(v)); }},
+        {"BackColor", 2,
+         [](WindowPrivate& w, const Value& v) {
+             const auto c = std::get<Color>(v);
+             QPalette p = w.content->palette();
+             p.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+             w.content->setPalette(p);
+         }},
+        {"Title", 3,
+         [](WindowPrivate& w, const Value& v) {
+             w.widget->setWindowTitle(QString::fromStdString(std::get<std::string>(v)));
+         }},
+        {"Visible", 0, [](WindowPrivate& w, const Value& v) { w.visible = BoolOf(v); }},
+        {"FullScreen", 0, nullptr},
+        {"MenuBarVisible", 0, [](WindowPrivate& w, const Value& v) { w.menuBar->setVisible(BoolOf(v)); }},
+        {"CloseButton", 0,
+         [](WindowPrivate& w, const Value& v) {
+             w.closeButton = BoolOf(v);
+             w.ApplyWindowFlags();
+         }},
+        {"Resizeable", 0, nullptr}, // the content area always keeps its stored size
+        {"LiveResize", 0, nullptr},
+        {"MaximizeButton", 0,
+         [](WindowPrivate& w, const Value& v) {
+             w.maximizeButton = BoolOf(v);
+             w.ApplyWindowFlags();
+         }},
+        {"MinimizeButton", 0,
+         [](WindowPrivate& w, const Value& v) {
+             w.minimizeButton = BoolOf(v);
+             w.ApplyWindowFlags();
+         }},
+        {"MacProcID", 1, nullptr},
+    };
+    return table;
+}
+
+QKeySequence ShortcutFor(const std::string& text)
+{
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
+    return QKeySequence::fromString(s, QKeySequence::PortableText);
+}
+
+// The standard Edit items: without a handler of the window's own they act on
+// the focused text control, as the toolkit provides.
+enum class EditCommand { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
+
+EditCommand EditCommandFor(std::string_view name)
+{
+    if (name == "EditUndo") return EditCommand::Undo;
+    if (name == "EditCut") return EditCommand::Cut;
+    if (name == "EditCopy") return EditCommand::Copy;
+    if (name == "EditPaste") return EditCommand::Paste;
+    if (name == "EditClear") return EditCommand::Clear;
+    if (name == "EditSelectAll") return EditCommand::SelectAll;
+    return EditCommand::None;
+}
+
+bool EditApplies(EditCommand command, const QPlainTextEdit* edit)
+{
+    if (!edit)
+        return false;
+    const bool selection = edit->textCursor().hasSelection();
+    const bool editable = !edit->isReadOnly();
+    switch (command) {
+    case EditCommand::Undo: return editable && edit->document()->isUndoAvailable();
+    case EditCommand::Cut: return editable && selection;
+    case EditCommand::Copy: return selection;
+    case EditCommand::Paste: return editable && edit->canPaste();
+    case EditCommand::Clear: return editable && selection;
+    case EditCommand::SelectAll: return !edit->document()->isEmpty();
+    case EditCommand::None: return false;
+    }
+    return false;
+}
+
+void RunEdit(EditCommand command, QPlainTextEdit* edit)
+{
+    if (!EditApplies(command, edit))
+        return;
+    switch (command) {
+    case EditCommand::Undo: edit->undo(); break;
+    case EditCommand::Cut: edit->cut(); break;
+    case EditCommand::Copy: edit->copy(); break;
+    case EditCommand::Paste: edit->paste(); break;
+    case EditCommand::Clear: edit->textCursor().removeSelectedText(); break;
+    case EditCommand::SelectAll: edit->selectAll(); break;
+    case EditCommand::None: break;
+    }
+}
+
+} // namespace
+
+// --- WindowWidget -------------------------------------------------------
+
+WindowWidget::WindowWidget(WindowPrivate& o) : owner(&o) {}
+
+void WindowWidget::closeEvent(QCloseEvent* event)
+{
+    if (!owner || owner->closing) {
+        event->accept();
+        return;
+    }
+    // A window without a close box refuses every close request from outside.
+    if (!owner->closeButton) {
+        event->ignore();
+        return;
+    }
+    owner->UnifiedClose();
+    event->accept();
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event)
+{
+    // Only keys that no control used arrive here.
+    if (owner && event->modifiers() == Qt::NoModifier) {
+        const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        const bool isEscape = event->key() == Qt::Key_Escape;
+        if (isReturn || isEscape) {
+            if (auto button = owner->ButtonWhere(isReturn)) {
+                event->accept();
+                button->Push();
+                return;
+            }
+        }
+    } else if (owner && event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter) {
+        if (auto button = owner->ButtonWhere(true)) {
+            event->accept();
+            button->Push();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void WindowWidget::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && owner)
+        BringToFront(owner->q);
+    QWidget::changeEvent(event);
+}
+
+// --- WindowPrivate ------------------------------------------------------
+
+WindowPrivate::WindowPrivate(Window& window, std::string name) : q(window), className(std::move(name))
+{
+    widget = new WindowWidget(*this);
+    auto* layout = new QVBoxLayout(widget);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    menuBar = new QMenuBar(widget);
+    // Every window shows its own menu bar, also where the desktop offers a global one.
+    menuBar->setNativeMenuBar(false);
+    layout->setMenuBar(menuBar);
+    content = new QWidget(widget);
+    content->setFixedSize(0, 0);
+    layout->addWidget(content);
+    ApplyWindowFlags();
+}
+
+WindowPrivate::~WindowPrivate()
+{
+    if (widget) {
+        widget->owner = nullptr;
+        widget->hide();
+        // The widget may be inside one of its own events: let the loop delete it.
+        widget->deleteLater();
+    }
+}
+
+void WindowPrivate::ApplyWindowFlags()
+{
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (closeButton)
+        flags |= Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint;
+    if (minimizeButton)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton)
+        flags |= Qt::WindowMaximizeButtonHint;
+    widget->setWindowFlags(flags);
+}
+
+void WindowPrivate::BuildMenuBar()
+{
+    menuBar->clear();
+    actions.clear();
+    if (!bar)
+        return;
+    for (const auto& menuItem : bar->Children()) {
+        QMenu* menu = menuBar->addMenu(QString::fromStdString(menuItem->Text()));
+        QObject::connect(menu, &QMenu::aboutToShow, widget, [this] { UpdateMenus(); });
+        for (const auto& item : menuItem->Children()) {
+            if (item->IsSeparator()) {
+                menu->addSeparator();
+                continue;
+            }
+            QAction* action = menu->addAction(QString::fromStdString(item->Text()));
+            action->setObjectName(QString::fromStdString(item->Name()));
+            if (!item->KeyboardShortcut().empty())
+                action->setShortcut(ShortcutFor(item->KeyboardShortcut()));
+            if (item->IsQuitItem())
+                action->setMenuRole(QAction::QuitRole);
+            else if (item->IsAboutItem())
+                action->setMenuRole(QAction::AboutRole);
+            else
+                action->setMenuRole(QAction::NoRole);
+            Ref<MenuItem> keep = item;
+            QObject::connect(action, &QAction::triggered, widget, [this, keep] { TriggerItem(keep); });
+            actions.emplace_back(action, item);
+        }
+    }
+    UpdateMenus();
+}
+
+QWidget* WindowPrivate::FocusedTextWidget() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != widget)
+        focus = widget->focusWidget();
+    return qobject_cast<QPlainTextEdit*>(focus);
+}
+
+void WindowPrivate::UpdateMenus()
+{
+    auto* edit = qobject_cast<QPlainTextEdit*>(FocusedTextWidget());
+    for (auto& [action, item] : actions) {
+        bool enabled = false;
+        if (item->IsQuitItem())
+            enabled = true;
+        else if (item->AutoEnable() && menuHandlers.count(item->Name()))
+            enabled = true;
+        else if (const auto command = EditCommandFor(item->Name()); command != EditCommand::None)
+            enabled = EditApplies(command, edit);
+        action->setEnabled(enabled);
+    }
+}
+
+bool WindowPrivate::MenuClaimsShortcut(const QKeyEvent& event)
+{
+    const QKeySequence pressed(event.keyCombination());
+    for (auto& [action, item] : actions) {
+        if (!action->isEnabled() || action->shortcut().isEmpty())
+            continue;
+        if (action->shortcut().matches(pressed) != QKeySequence::ExactMatch)
+            continue;
+        return item->IsQuitItem() || menuHandlers.count(item->Name()) > 0;
+    }
+    return false;
+}
+
+void WindowPrivate::TriggerItem(const Ref<MenuItem>& item)
+{
+    // Keep the window alive while its command runs, even if it closes itself.
+    auto self = q.shared_from_this();
+    if (auto it = menuHandlers.find(item->Name()); it != menuHandlers.end()) {
+        auto handler = it->second;
+        RunProgramCode([&handler] { (void)handler(); });
+        return;
+    }
+    if (item->IsQuitItem()) {
+        Quit(0);
+        return;
+    }
+    if (const auto command = EditCommandFor(item->Name()); command != EditCommand::None)
+        RunEdit(command, qobject_cast<QPlainTextEdit*>(FocusedTextWidget()));
+}
+
+Ref<PushButton> WindowPrivate::ButtonWhere(bool defaultButton) const
+{
+    for (const auto& [name, control] : controls) {
+        auto button = std::dynamic_pointer_cast<PushButton>(control.Shared());
+        if (!button)
+            continue;
+        const bool match = defaultButton ? button->Default() : button->Cancel();
+        if (match && button->Enabled() && button->Visible())
+            return Ref<PushButton>(button);
+    }
+    return {};
+}
+
+void WindowPrivate::UpdateTabOrder()
+{
+    std::vector<QWidget*> order;
+    std::vector<std::pair<int, QWidget*>> sorted;
+    for (const auto& [name, control] : controls) {
+        auto& cp = *control->d_;
+        if (cp.widget && cp.widget->focusPolicy() != Qt::NoFocus)
+            sorted.emplace_back(cp.tabIndex, cp.widget.data());
+    }
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < sorted.size(); ++i)
+        QWidget::setTabOrder(sorted[i - 1].second, sorted[i].second);
+}
+
+void WindowPrivate::Place()
+{
+    if (placed)
+        return;
+    placed = true;
+    widget->adjustSize();
+    if (placement == 2) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            const QSize size = widget->frameGeometry().size();
+            widget->move(area.center() - QPoint(size.width() / 2, size.height() / 2));
+        }
+    }
+}
+
+void WindowPrivate::UnifiedClose()
+{
+    if (!open)
+        return;
+    open = false;
+    closing = true;
+    auto& s = State();
+    std::shared_ptr<Window> self;
+    for (auto it = s.openWindows.begin(); it != s.openWindows.end(); ++it) {
+        if (it->get() == &q) {
+            self = *it;
+            s.openWindows.erase(it);
+            break;
+        }
+    }
+    if (auto it = s.implicitWindows.find(className); it != s.implicitWindows.end()) {
+        if (it->second.lock().get() == &q)
+            s.implicitWindows.erase(it);
+    }
+    // Handlers hold their window: dropping them breaks that cycle.
+    std::map<std::string, std::function<bool()>, std::less<>> handlers;
+    handlers.swap(menuHandlers);
+    if (widget && widget->isVisible())
+        widget->close();
+    if (self) {
+        s.closedWindows.push_back(std::move(self));
+        ScheduleClosedWindowDestruction();
+    }
+}
+
+// --- Window -------------------------------------------------------------
+
+Window::Window(std::string className) : d_(std::make_unique<WindowPrivate>(*this, std::move(className))) {}
+
+Window::~Window()
+{
+    LogLifecycle("destroy " + d_->className);
+}
+
+const std::string& Window::ClassName() const
+{
+    return d_->className;
+}
+
+void Window::Construct()
+{
+    auto& s = State();
+    auto self = shared_from_this();
+    s.implicitWindows[d_->className] = self;
+    s.openWindows.insert(s.openWindows.begin(), self);
+    d_->open = true;
+    try {
+        Layout();
+        CreateControls();
+        AddMenuHandlers(*this);
+        d_->UpdateTabOrder();
+        d_->contentsChanged = false;
+        for (const auto& [name, control] : d_->controls)
+            control->d_->Raise(Event::Open);
+    } catch (...) {
+        d_->UnifiedClose();
+        throw;
+    }
+    if (d_->visible)
+        Show();
+}
+
+void Window::Show()
+{
+    if (!d_->open)
+        return;
+    d_->Place();
+    d_->widget->show();
+    d_->widget->raise();
+    d_->widget->activateWindow();
+    BringToFront(*this);
+}
+
+void Window::Close()
+{
+    d_->UnifiedClose();
+}
+
+bool Window::IsOpen() const
+{
+    return d_->open;
+}
+
+void Window::SetMenuBar(Ref<rt::MenuBar> bar)
+{
+    d_->bar = std::move(bar);
+    d_->BuildMenuBar();
+}
+
+Ref<MenuBar> Window::MenuBar() const
+{
+    return d_->bar;
+}
+
+void Window::SetProperties(const Properties& list)
+{
+    ApplyProperties(*d_, "Window", d_->stored, WindowTable(), list);
+}
+
+std::optional<Value> Window::PropertyValue(std::string_view name) const
+{
+    if (auto it = d_->stored.find(name); it != d_->stored.end())
+        return it->second;
+    return std::nullopt;
+}
+
+std::string Window::Title() const
+{
+    return d_->widget->windowTitle().toStdString();
+}
+
+int Window::Width() const
+{
+    return d_->content->width();
+}
+
+int Window::Height() const
+{
+    return d_->content->height();
+}
+
+bool Window::ContentsChanged() const
+{
+    return d_->contentsChanged;
+}
+
+void Window::AddControl(const std::string& name, const Ref<Control>& control)
+{
+    control->d_->name = name;
+    control->d_->widget->setObjectName(QString::fromStdString(name));
+    d_->controls.emplace_back(name, control);
+}
+
+Ref<Control> Window::ControlByName(std::string_view name) const
+{
+    for (const auto& [n, control] : d_->controls) {
+        if (n == name)
+            return control;
+    }
+    return {};
+}
+
+void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler)
+{
+    d_->menuHandlers[itemName] = std::move(handler);
+}
+
+bool Window::HasMenuHandler(std::string_view itemName) const
+{
+    return d_->menuHandlers.count(itemName) > 0;
+}
+
+Ref<Window> GetImplicitWindow(std::string_view className)
+{
+    auto& windows = State().implicitWindows;
+    if (auto it = windows.find(className); it != windows.end())
+        return Ref<Window>(it->second.lock());
+    return {};
+}
+
+} // namespace rt
