@@ -90,8 +90,9 @@ std::vector<Entry> CommonEntries()
         {"TabIndex", 1, [](ControlPrivate& c, const Value& v) { c.tabIndex = IntOf(v); }},
         {"TabStop", 0,
          [](ControlPrivate& c, const Value& v) {
+             // Only controls that take the focus at all take part in the Tab order.
              c.tabStop = BoolOf(v);
-             if (c.Widget().focusPolicy() != Qt::NoFocus || c.tabStop)
+             if (c.Widget().focusPolicy() != Qt::NoFocus)
                  c.Widget().setFocusPolicy(c.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
          }},
         {"Enabled", 0, [](ControlPrivate& c, const Value& v) { c.Widget().setEnabled(BoolOf(v)); }},

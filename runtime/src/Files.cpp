@@ -177,12 +177,14 @@ void RuntimeRegisterFileType(const std::string& name, const std::string& creator
     RegistryEntry entry{"register", name, creator, type, extensions};
     s.registryLog.push_back(entry);
     s.registeredTypes.push_back(entry);
+    LogLifecycle("register " + name);
 }
 
 void RuntimeDeregisterFileType(const std::string& name)
 {
     auto& s = State();
     s.registryLog.push_back({"withdraw", name, {}, {}, {}});
+    LogLifecycle("withdraw " + name);
     std::erase_if(s.registeredTypes, [&](const RegistryEntry& e) { return e.name == name; });
 }
 

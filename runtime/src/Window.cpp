@@ -395,6 +395,7 @@ void Window::Construct()
 {
     auto& s = State();
     auto self = shared_from_this();
+    LogLifecycle("construct " + d_->className);
     s.implicitWindows[d_->className] = self;
     s.openWindows.insert(s.openWindows.begin(), self);
     d_->open = true;
@@ -420,7 +421,9 @@ void Window::Show()
         return;
     d_->Place();
     d_->widget->show();
-    d_->widget->raise();
+    // Offscreen there is no stacking order to change; the runtime keeps its own.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        d_->widget->raise();
     d_->widget->activateWindow();
     BringToFront(*this);
 }

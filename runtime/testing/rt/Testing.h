@@ -34,7 +34,8 @@ struct Registration {
 };
 // Document-type registrations and withdrawals since RuntimeInit, in order.
 std::vector<Registration> RegistryLog();
-// Releases of menu bars and destructions of windows since RuntimeInit, in order.
+// Since RuntimeInit, in order: "construct" and "destroy" of windows, "register"
+// and "withdraw" of document types, "release" of menu bars, each with its name.
 std::vector<std::string> LifecycleLog();
 bool QuitRequested();
 int ExitCode();

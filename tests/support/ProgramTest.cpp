@@ -1,0 +1,112 @@
+#include "ProgramTest.h"
+
+#include "Program.h"
+
+#include <QAbstractButton>
+#include <QLayout>
+#include <QTest>
+#include <QTimer>
+
+namespace vxtest {
+
+namespace {
+// Owns the timers that wait for dialogs during one run, so that none outlives it.
+QObject* g_runScope = nullptr;
+} // namespace
+
+int RunProgram(const std::function<void()>& script)
+{
+    QObject scope;
+    g_runScope = &scope;
+    QTimer::singleShot(0, &scope, [script] {
+        script();
+        // A program whose windows have all closed ends by itself.
+        if (!rt::testing::QuitRequested() && !rt::testing::OpenWindows().empty())
+            rt::Quit(99);
+    });
+    const int status = EntryRoutine();
+    g_runScope = nullptr;
+    return status;
+}
+
+void OnNextModal(std::function<void(QWidget*)> handler)
+{
+    auto* timer = new QTimer(g_runScope ? g_runScope : qApp);
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, handler] {
+        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            handler(modal);
+        } else if (++*tries > 1000) {
+            timer->stop();
+            timer->deleteLater();
+            qWarning("no modal widget appeared");
+        }
+    });
+    timer->start(5);
+}
+
+std::shared_ptr<QString> AnswerNextMessageBox()
+{
+    auto text = std::make_shared<QString>(QStringLiteral("<no message box>"));
+    OnNextModal([text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        if (!box) {
+            *text = QStringLiteral("<not a message box: %1>").arg(modal->metaObject()->className());
+            return;
+        }
+        *text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    return text;
+}
+
+rt::Ref<rt::Window> OpenWindow(const std::string& className)
+{
+    return rt::GetImplicitWindow(className);
+}
+
+QWidget* WidgetOf(const std::string& className)
+{
+    auto window = OpenWindow(className);
+    return window ? rt::testing::WidgetOf(*window) : nullptr;
+}
+
+QStringList OpenTitles()
+{
+    QStringList titles;
+    for (const auto& w : rt::testing::OpenWindows())
+        titles << QString::fromStdString(w->Title());
+    return titles;
+}
+
+bool ChooseMenuItem(const rt::Window& window, const std::string& itemName)
+{
+    QAction* action = rt::testing::ActionOf(window, itemName);
+    if (!action)
+        return false;
+    rt::testing::UpdateMenus(window);
+    if (!action->isEnabled())
+        return false;
+    action->trigger();
+    return true;
+}
+
+QWidget* ContentOf(const rt::Window& window)
+{
+    QWidget* top = rt::testing::WidgetOf(window);
+    return top->layout()->itemAt(0)->widget();
+}
+
+void CheckNoWindowsLeft()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->isVisible() && !w->inherits("QTipLabel"))
+            QFAIL(qPrintable(QStringLiteral("window left over: %1 \"%2\"")
+                                 .arg(w->metaObject()->className(), w->windowTitle())));
+    }
+}
+
+} // namespace vxtest

@@ -1,0 +1,49 @@
+// Shared helpers of the tests: run the whole program in-process, with a
+// script driving it from inside its own event loop, and answer its dialogs.
+#pragma once
+
+#include "rt/Testing.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vxtest {
+
+// Runs EntryRoutine(); the script runs once the event loop has started. When
+// the script returns and the program has not quit, it is made to quit with
+// status 99, so a failed step never hangs the run. Returns the exit status.
+int RunProgram(const std::function<void()>& script);
+
+// Calls handler on the next modal widget that appears (checked every few
+// milliseconds from a timer, so it works while a modal loop runs).
+void OnNextModal(std::function<void(QWidget*)> handler);
+
+// Arms a one-shot answer for the next message box: records its text in
+// *text and clicks OK.
+std::shared_ptr<QString> AnswerNextMessageBox();
+
+// The top-level widget of a runtime window, or of the open window of that class.
+QWidget* WidgetOf(const std::string& className);
+rt::Ref<rt::Window> OpenWindow(const std::string& className);
+// Titles of the open windows, front first.
+QStringList OpenTitles();
+
+// Triggers the named menu item of a window as a user choosing it would:
+// its menu is enabled first, and a disabled item does nothing.
+bool ChooseMenuItem(const rt::Window& window, const std::string& itemName);
+
+// The content area of a window: its size excludes the menu bar and frame.
+QWidget* ContentOf(const rt::Window& window);
+
+// Fails the current test if a visible top-level widget is left over.
+void CheckNoWindowsLeft();
+
+} // namespace vxtest
