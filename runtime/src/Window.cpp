@@ -116,10 +116,21 @@ void RunEdit(EditCommand command, QPlainTextEdit* edit)
 {
     if (!EditApplies(command, edit))
         return;
+    // The toolkit's own copy turns no-break spaces into blanks; the clipboard
+    // gets the text as it stands, with the platform's line breaks.
+    auto copySelection = [edit] {
+        QString text = edit->textCursor().selectedText();
+        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+        QGuiApplication::clipboard()->setText(text);
+    };
     switch (command) {
     case EditCommand::Undo: edit->undo(); break;
-    case EditCommand::Cut: edit->cut(); break;
-    case EditCommand::Copy: edit->copy(); break;
+    case EditCommand::Cut:
+        copySelection();
+        edit->textCursor().removeSelectedText();
+        break;
+    case EditCommand::Copy: copySelection(); break;
     case EditCommand::Paste: edit->paste(); break;
     case EditCommand::Clear: edit->textCursor().removeSelectedText(); break;
     case EditCommand::SelectAll: edit->selectAll(); break;
@@ -282,7 +293,8 @@ bool WindowPrivate::MenuClaimsShortcut(const QKeyEvent& event)
             continue;
         if (action->shortcut().matches(pressed) != QKeySequence::ExactMatch)
             continue;
-        return item->IsQuitItem() || menuHandlers.count(item->Name()) > 0;
+        return item->IsQuitItem() || menuHandlers.count(item->Name()) > 0
+               || EditCommandFor(item->Name()) != EditCommand::None;
     }
     return false;
 }

@@ -1,0 +1,291 @@
+// The runtime layer on its own: windows found by class name, their lifetime,
+// stored properties, menu enabling, exceptions, and the string helpers.
+#include "ProgramTest.h"
+
+#include "MenuBar1.h"
+
+#include "rt/Application.h"
+#include "rt/Menu.h"
+#include "rt/Window.h"
+
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <stdexcept>
+
+using namespace vxtest;
+
+namespace {
+
+std::vector<std::string> g_events;
+
+// A window of the tests' own, built on the same pattern as the program's.
+class ProbeWindow : public rt::Window {
+public:
+    static constexpr const char* kClassName = "ProbeWindow.ProbeWindow";
+    static inline std::function<void()> onAction;
+    static inline bool closeBox = true;
+    ProbeWindow() : rt::Window(kClassName) {}
+    static rt::Ref<ProbeWindow> Instance() { return rt::ImplicitInstance<ProbeWindow>(); }
+
+    rt::Ref<rt::PushButton> Button() const { return rt::CheckCast<rt::PushButton>(ControlByName("Button")); }
+    rt::Ref<rt::TextArea> Text() const { return rt::CheckCast<rt::TextArea>(ControlByName("Text")); }
+    void Button_Action(rt::PushButton&)
+    {
+        g_events.push_back("action");
+        if (onAction)
+            onAction();
+    }
+
+protected:
+    void Layout() override
+    {
+        g_events.push_back("Layout");
+        SetMenuBar(MenuBar1::Instance());
+        SetProperties({{"Width", std::int32_t{200}}, {"Height", std::int32_t{100}},
+                       {"Title", std::string("Probe")}, {"CloseButton", closeBox}});
+    }
+    void CreateControls() override
+    {
+        g_events.push_back("CreateControls");
+        AddControl("Button", New<rt::PushButton>());
+        Button()->SetProperties({{"Caption", std::string("Go")}, {"Default", true}, {"Width", std::int32_t{60}},
+                                 {"Height", std::int32_t{20}}});
+        Bind(Button(), rt::Event::Action, &ProbeWindow::Button_Action);
+        AddControl("Text", New<rt::TextArea>());
+        Text()->SetProperties({{"Top", std::int32_t{30}}, {"Width", std::int32_t{200}}, {"Height", std::int32_t{60}},
+                               {"ReadOnly", true}});
+    }
+    void AddMenuHandlers(rt::Window& window) override
+    {
+        g_events.push_back("AddMenuHandlers");
+        auto self = rt::CheckCast<ProbeWindow>(rt::Ref<rt::Window>(window.shared_from_this()));
+        self->AddMenuHandler("EditSelectAll", [] {
+            g_events.push_back("select all");
+            return false;
+        });
+        self->AddMenuHandler("NoSuchItem", [] {
+            g_events.push_back("never");
+            return false;
+        });
+    }
+};
+
+} // namespace
+
+class RuntimeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        g_events.clear();
+        ProbeWindow::onAction = nullptr;
+        ProbeWindow::closeBox = true;
+    }
+    void cleanup() { CheckNoWindowsLeft(); }
+
+    void oneInstancePerClass()
+    {
+        RunProgram([] {
+            auto first = ProbeWindow::Instance();
+            QCOMPARE(g_events, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers"}));
+            QVERIFY(ProbeWindow::Instance() == first);
+            QCOMPARE(g_events.size(), 3u); // nothing constructed the second time
+            QCOMPARE(OpenTitles().first(), "Probe");
+
+            QPointer<QWidget> widget = rt::testing::WidgetOf(*first);
+            first->Close();
+            QVERIFY(!rt::GetImplicitWindow(ProbeWindow::kClassName));
+            auto second = ProbeWindow::Instance();
+            QVERIFY(!(second == first));
+            first.Clear();
+            QVERIFY(widget); // not before the event loop has had its turn
+            QTRY_VERIFY(!widget);
+            second->Close();
+            rt::Quit(0);
+        });
+    }
+
+    void closingFromItsOwnHandler()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            rt::Ref<rt::PushButton> button = window->Button();
+            QPointer<QWidget> widget = rt::testing::WidgetOf(*window);
+            std::weak_ptr<rt::Window> weak = window.Shared();
+            ProbeWindow::onAction = [weak] {
+                auto self = weak.lock();
+                self->Close();
+                // Closed, yet whole while its own event runs.
+                QVERIFY(!self->IsOpen());
+                QCOMPARE(ProbeWindow::Instance()->Title(), "Probe"); // a fresh instance
+                QCOMPARE(rt::CheckCast<ProbeWindow>(rt::Ref<rt::Window>(self))->Button()->Caption(), "Go");
+                ProbeWindow::Instance()->Close();
+            };
+            window.Clear();
+            QTest::mouseClick(rt::testing::WidgetOf(*button), Qt::LeftButton);
+            QTRY_VERIFY(!widget);
+            QVERIFY(weak.expired());
+            QCOMPARE(rt::testing::OpenWindows().size(), 1u);
+            // A control whose window has gone raises instead of crashing.
+            QVERIFY_THROWS_EXCEPTION(rt::NilObjectException, button->Push());
+            rt::Quit(0);
+        });
+    }
+
+    void storedProperties_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("kind"); // index into rt::Value
+        QTest::addColumn<QString>("error");
+        QTest::newRow("unknown name") << "Colour" << 1 << "unknown property \"Colour\" for class PushButton";
+        QTest::newRow("wrong kind") << "Caption" << 0 << "property \"Caption\" of class PushButton takes a string";
+    }
+
+    void storedProperties()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, kind);
+        QFETCH(QString, error);
+        RunProgram([&] {
+            auto button = ProbeWindow::Instance()->Button();
+            QCOMPARE(std::get<std::string>(*button->PropertyValue("Caption")), "Go");
+            rt::Value value = kind == 0 ? rt::Value(true) : rt::Value(std::int32_t{1});
+            QString thrown;
+            try {
+                button->SetProperties({{name.toStdString(), value}});
+            } catch (const rt::RuntimeException& e) {
+                thrown = e.what();
+            }
+            QCOMPARE(thrown, error);
+            ProbeWindow::Instance()->Close();
+            rt::Quit(0);
+        });
+    }
+
+    void menusEnableByRegisteredName()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            QVERIFY(ChooseMenuItem(*window, "EditSelectAll"));
+            QVERIFY(!ChooseMenuItem(*window, "FileAbout")); // registered in no window here
+            QVERIFY(!ChooseMenuItem(*window, "EditCopy"));  // nothing selected
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(g_events.back(), "select all");
+            QVERIFY(std::find(g_events.begin(), g_events.end(), "never") == g_events.end());
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    void returnPressesTheDefaultButton()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            rt::testing::WidgetOf(*window->Text())->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // a read-only text passes it on
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+            QCOMPARE(std::count(g_events.begin(), g_events.end(), "action"), 2);
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    void windowWithoutCloseBoxRefusesToClose()
+    {
+        ProbeWindow::closeBox = false;
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QWidget* widget = rt::testing::WidgetOf(*window);
+            QVERIFY(!(widget->windowFlags() & Qt::WindowCloseButtonHint));
+            QVERIFY(!widget->close());
+            QVERIFY(window->IsOpen());
+            // Quit still ends the program with the window open.
+            rt::Quit(0);
+        });
+    }
+
+    void exceptionsEndTheProgram_data()
+    {
+        QTest::addColumn<bool>("runtimeException");
+        QTest::newRow("NilObjectException, reported") << true;
+        QTest::newRow("foreign exception, unhandled") << false;
+    }
+
+    void exceptionsEndTheProgram()
+    {
+        QFETCH(bool, runtimeException);
+        QString reported;
+        const int status = RunProgram([&] {
+            auto window = ProbeWindow::Instance();
+            ProbeWindow::onAction = [runtimeException] {
+                if (runtimeException)
+                    throw rt::NilObjectException();
+                throw std::logic_error("not a runtime exception");
+            };
+            if (runtimeException) {
+                OnNextModal([&](QWidget* modal) {
+                    auto* box = qobject_cast<QMessageBox*>(modal);
+                    reported = box->text();
+                    box->button(QMessageBox::Ok)->click();
+                });
+            }
+            window->Button()->Push();
+            QVERIFY(rt::testing::QuitRequested());
+        });
+        QCOMPARE(status, 1);
+        if (runtimeException)
+            QVERIFY2(reported.contains("NilObjectException"), qPrintable(reported));
+        // Finalisation ran in full either way.
+        const auto log = rt::testing::LifecycleLog();
+        QCOMPARE(log.back(), "release MenuBar1.MenuBar1");
+    }
+
+    void strings_data()
+    {
+        QTest::addColumn<QByteArray>("a");
+        QTest::addColumn<QByteArray>("b");
+        QTest::addColumn<bool>("equal");
+        QTest::addColumn<int>("length");
+        QTest::newRow("case ignored") << QByteArray("Mac n PC") << QByteArray("Mac n Pc") << true << 8;
+        QTest::newRow("different") << QByteArray("Other") << QByteArray("Others") << false << 5;
+        QTest::newRow("no-break space counts once") << QByteArray("a\xc2\xa0z") << QByteArray("A\xc2\xa0Z") << true << 3;
+        QTest::newRow("astral character counts once") << QByteArray("\xf0\x9f\x8e\xae!") << QByteArray("!") << false << 2;
+    }
+
+    void strings()
+    {
+        QFETCH(QByteArray, a);
+        QFETCH(QByteArray, b);
+        QFETCH(bool, equal);
+        QFETCH(int, length);
+        QCOMPARE(rt::RuntimeStringCompare(a.toStdString(), b.toStdString()) == 0, equal);
+        QCOMPARE(static_cast<int>(rt::Len(a.toStdString())), length);
+    }
+
+    void selectionCountsCharacters()
+    {
+        RunProgram([] {
+            auto text = ProbeWindow::Instance()->Text();
+            text->SetText("\xf0\x9f\x8e\xae" "ab\rc\xc3\xa9");
+            text->SetSelStart(1);
+            text->SetSelLength(static_cast<int>(rt::Len(text->Text())) - 1);
+            QCOMPARE(text->SelStart(), 1);
+            QCOMPARE(text->SelLength(), 5);
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*text));
+            QCOMPARE(edit->textCursor().selectedText(), QString::fromUtf8("ab\u2029c\xc3\xa9"));
+            text->SetSelLength(1000); // clamped to the text
+            QCOMPARE(text->SelLength(), 5);
+            ProbeWindow::Instance()->Close();
+            rt::Quit(0);
+        });
+    }
+};
+
+QTEST_MAIN(RuntimeTest)
+#include "tst_runtime.moc"
