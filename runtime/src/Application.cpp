@@ -242,7 +242,10 @@ void Quit(int code)
 
 void MsgBox(const std::string& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok);
+    // Over the window in front, modal to the whole program.
+    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }
 
