@@ -1,0 +1,230 @@
+// A seeded random user drives the whole program: popups, every button of the
+// window in front, keys, menus, close boxes, message boxes and the save
+// dialog. After every action the program's invariants must hold.
+// VX_STRESS_SEED and VX_STRESS_STEPS repeat or lengthen a run.
+#include "ProgramTest.h"
+
+#include "CheatWindow.h"
+#include "Window1.h"
+
+#include "rt/Application.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <random>
+#include <set>
+
+using namespace vxtest;
+
+namespace {
+
+// Answers every dialog that the program opens, and records what it said.
+class DialogAnswerer : public QObject {
+public:
+    DialogAnswerer(std::mt19937& random, QString folder) : random_(random), folder_(std::move(folder))
+    {
+        timer_.setInterval(1);
+        connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::Answer);
+        timer_.start();
+    }
+    QStringList unexpected;
+    int messages = 0;
+    int saves = 0;
+
+private:
+    void Answer()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            ++messages;
+            const QString text = box->text();
+            if (box->button(QMessageBox::Yes)) { // the save dialog asks before replacing a file
+                box->button(QMessageBox::Yes)->click();
+                return;
+            }
+            if (text != "There is no Other" && !text.startsWith("The logo could not be saved"))
+                unexpected << text;
+            if (auto* ok = box->button(QMessageBox::Ok))
+                ok->click();
+            else
+                box->close();
+        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+            if (random_() % 2) {
+                dialog->reject();
+            } else {
+                ++saves;
+                dialog->selectFile(QStringLiteral("%1/logo-%2.jpg").arg(folder_).arg(random_() % 3));
+                QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
+            }
+        } else {
+            unexpected << QStringLiteral("dialog of class %1").arg(modal->metaObject()->className());
+            modal->close();
+        }
+    }
+
+    std::mt19937& random_;
+    QString folder_;
+    QTimer timer_;
+};
+
+QPlainTextEdit* FocusedText(QWidget* top)
+{
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || focus->window() != top)
+        focus = top->focusWidget();
+    return qobject_cast<QPlainTextEdit*>(focus);
+}
+
+// What the front window's menu must offer: its own handlers, Quit, and the
+// Edit commands that apply to its focused text.
+bool ExpectedEnabled(const rt::Window& window, const std::string& item, QWidget* top)
+{
+    if (item == "FileQuit" || window.HasMenuHandler(item))
+        return true;
+    const QPlainTextEdit* edit = FocusedText(top);
+    if (!edit)
+        return false;
+    if (item == "EditCopy")
+        return edit->textCursor().hasSelection();
+    if (item == "EditSelectAll")
+        return !edit->document()->isEmpty();
+    return false; // every text of the program is read-only
+}
+
+QString CheckInvariants()
+{
+    std::set<std::string> classes;
+    for (const auto& window : rt::testing::OpenWindows()) {
+        if (!classes.insert(window->ClassName()).second)
+            return QStringLiteral("two windows of class %1").arg(QString::fromStdString(window->ClassName()));
+        const auto title = window->PropertyValue("Title");
+        if (!title || std::get<std::string>(*title) != window->Title())
+            return QStringLiteral("window title changed: %1").arg(QString::fromStdString(window->Title()));
+        const QSize stored(std::get<std::int32_t>(*window->PropertyValue("Width")),
+                           std::get<std::int32_t>(*window->PropertyValue("Height")));
+        if (ContentOf(*window)->size() != stored)
+            return QStringLiteral("%1 has content %2x%3").arg(QString::fromStdString(window->Title()))
+                .arg(ContentOf(*window)->width()).arg(ContentOf(*window)->height());
+        if (auto cheat = std::dynamic_pointer_cast<CheatWindow>(window.Shared())) {
+            const std::size_t row = static_cast<std::size_t>(&cheat->Design() - kCheatDesigns.data());
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*cheat->EditField1()));
+            QString shown = edit->document()->toRawText();
+            shown.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+            if (cheat->EditField1()->Text() != CheatText(row) || shown.toStdString() != CheatText(row))
+                return QStringLiteral("the text of %1 changed").arg(QString::fromStdString(window->Title()));
+        }
+    }
+    const auto open = rt::testing::OpenWindows();
+    if (!open.empty()) {
+        const auto& front = open.front();
+        QWidget* top = rt::testing::WidgetOf(*front);
+        if (QApplication::activeWindow() == top) {
+            rt::testing::UpdateMenus(*front);
+            for (QAction* action : top->findChildren<QAction*>()) {
+                const std::string name = action->objectName().toStdString();
+                if (name.empty())
+                    continue;
+                if (action->isEnabled() != ExpectedEnabled(*front, name, top))
+                    return QStringLiteral("%1 is %2 in %3").arg(action->objectName(),
+                        action->isEnabled() ? "enabled" : "disabled", QString::fromStdString(front->Title()));
+            }
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+class StressTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() { CheckNoWindowsLeft(); }
+
+    void randomUser()
+    {
+        const unsigned seed = qEnvironmentVariableIsSet("VX_STRESS_SEED")
+            ? qEnvironmentVariable("VX_STRESS_SEED").toUInt() : 20261210u;
+        const int steps = qEnvironmentVariableIsSet("VX_STRESS_STEPS")
+            ? qEnvironmentVariableIntValue("VX_STRESS_STEPS") : 10000;
+        qInfo("seed %u, %d steps (repeat with VX_STRESS_SEED=%u)", seed, steps, seed);
+        std::mt19937 random(seed);
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        QString failure;
+        int step = 0;
+
+        const int status = RunProgram([&] {
+            DialogAnswerer answerer(random, folder.path());
+            for (step = 0; step < steps && failure.isEmpty(); ++step) {
+                const auto open = rt::testing::OpenWindows();
+                if (open.empty()) {
+                    failure = "every window closed";
+                    break;
+                }
+                const auto front = open.front();
+                QWidget* top = rt::testing::WidgetOf(*front);
+                const bool isMain = front->ClassName() == Window1::kClassName;
+                if (QApplication::activeWindow() != top)
+                    top->activateWindow();
+                QWidget* focus = QApplication::focusWidget() && QApplication::focusWidget()->window() == top
+                    ? QApplication::focusWidget() : top;
+                switch (random() % 10) {
+                case 0: // choose popup rows in the main window
+                    if (auto main = rt::CheckCast<Window1>(rt::GetImplicitWindow(Window1::kClassName))) {
+                        main->PopupMenu1()->SetListIndex(static_cast<int>(random() % 7));
+                        main->PopupMenu2()->SetListIndex(static_cast<int>(random() % 4));
+                    }
+                    break;
+                case 1:
+                case 2: { // click a button of the window in front, but never the main window's "Quit"
+                    auto buttons = ContentOf(*front)->findChildren<QPushButton*>();
+                    if (isMain)
+                        buttons.removeIf([](QPushButton* b) { return b->text() == "Quit"; });
+                    if (!buttons.isEmpty())
+                        QTest::mouseClick(buttons[static_cast<int>(random() % buttons.size())], Qt::LeftButton);
+                    break;
+                }
+                case 3: QTest::keyClick(focus, Qt::Key_Return); break;
+                case 4:
+                    if (!isMain) // Escape in the main window is its "Quit"
+                        QTest::keyClick(focus, Qt::Key_Escape);
+                    break;
+                case 5: QTest::keyClick(focus, Qt::Key_Tab); break;
+                case 6: QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier); break;
+                case 7: QTest::keyClick(focus, random() % 2 ? Qt::Key_C : Qt::Key_S, Qt::ControlModifier); break;
+                case 8: ChooseMenuItem(*front, "FileAbout"); break;
+                case 9: // the close box, where there is one; the main window stays
+                    if (!isMain)
+                        top->close();
+                    break;
+                }
+                QCoreApplication::processEvents();
+                failure = CheckInvariants();
+                if (failure.isEmpty() && !answerer.unexpected.isEmpty())
+                    failure = "unexpected message: " + answerer.unexpected.join(" | ");
+            }
+            qInfo("%d steps, %d message boxes answered, %d saves, %d windows open at the end", step,
+                  answerer.messages, answerer.saves, static_cast<int>(rt::testing::OpenWindows().size()));
+            if (failure.isEmpty() && rt::GetImplicitWindow(Window1::kClassName))
+                QTest::keyClick(rt::testing::WidgetOf(*rt::testing::OpenWindows().front()), Qt::Key_Q,
+                                Qt::ControlModifier);
+        });
+        QVERIFY2(failure.isEmpty(),
+                 qPrintable(QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(failure)));
+        QCOMPARE(status, 0);
+    }
+};
+
+QTEST_MAIN(StressTest)
+#include "tst_stress.moc"
