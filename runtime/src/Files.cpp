@@ -109,6 +109,14 @@ std::optional<std::string> FolderItem::SaveAsJPEG(const Ref<Picture>& picture) c
         file.cancelWriting();
         return why.toStdString();
     }
+    // The writer reports success while its last bytes may still sit in the
+    // file's buffer, and commit() does not notice when flushing them fails (a
+    // full disk, a file-size limit): it would put the truncated file in place.
+    if (!file.flush() || file.error() != QFileDevice::NoError) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        return why.toStdString();
+    }
     if (!file.commit())
         return file.errorString().toStdString();
     return std::nullopt;

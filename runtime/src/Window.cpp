@@ -19,6 +19,26 @@ namespace {
 
 using WindowEntry = PropertyEntry<WindowPrivate>;
 
+// The stored colour counts only while HasBackColor is set. Otherwise the
+// window shows the system's background, and so must the controls that fill
+// theirs from the window's palette: an opaque label would stand out as a
+// box of the unused colour.
+void ApplyBackground(WindowPrivate& w)
+{
+    const auto has = w.stored.find("HasBackColor");
+    const auto colour = w.stored.find("BackColor");
+    const bool own = has != w.stored.end() && std::get<bool>(has->second) && colour != w.stored.end();
+    if (own) {
+        const auto c = std::get<Color>(colour->second);
+        QPalette p = w.content->palette();
+        p.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
+        w.content->setPalette(p);
+    } else {
+        w.content->setPalette(QPalette());
+    }
+    w.content->setAutoFillBackground(own);
+}
+
 int IntOf(const Value& v) { return std::get<std::int32_t>(v); }
 bool BoolOf(const Value& v) { return std::get<bool>(v); }
 
@@ -34,15 +54,8 @@ const std::vector<WindowEntry>& WindowTable()
         {"MaxHeight", 1, nullptr},
         {"Frame", 1, nullptr}, // 9: an ordinary document window, the toolkit's default frame
         {"Composite", 0, nullptr},
-        {"HasBackColor", 0,
-         [](WindowPrivate& w, const Value& v) { w.content->setAutoFillBackground(BoolOf(v)); }},
-        {"BackColor", 2,
-         [](WindowPrivate& w, const Value& v) {
-             const auto c = std::get<Color>(v);
-             QPalette p = w.content->palette();
-             p.setColor(QPalette::Window, QColor(c.red, c.green, c.blue));
-             w.content->setPalette(p);
-         }},
+        {"HasBackColor", 0, [](WindowPrivate& w, const Value&) { ApplyBackground(w); }},
+        {"BackColor", 2, [](WindowPrivate& w, const Value&) { ApplyBackground(w); }},
         {"Title", 3,
          [](WindowPrivate& w, const Value& v) {
              w.widget->setWindowTitle(QString::fromStdString(std::get<std::string>(v)));

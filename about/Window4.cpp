@@ -1,0 +1,88 @@
+#include "Window4.h"
+
+#include "Design.h"
+#include "MenuBar1.h"
+
+#include <string>
+
+namespace {
+
+const rt::Properties& WindowDesign()
+{
+    static const auto list = design::Window({0, 258, 239, "Version History", false});
+    return list;
+}
+
+// Lines joined by single CRs, with none after the last.
+std::string VersionHistory()
+{
+    static const char* const kLines[] = {
+        "Version 2.1",
+        "-Removed extra features(useless)",
+        "-Updated SKH cheat code",
+        "-Minor GUI improvements",
+        "-------------------------------",
+        "Version 2.0",
+        "-New Interface",
+        "-Help Tags",
+        "-Better Organization",
+        "-Image Viewer",
+        "-Music Player(requires quicktime)",
+        "-Direct link to Terminal",
+        "-------------------------------",
+        "Version 1.1",
+        "-New added cheat code to the Duskvale SKH section(submitted by: Halvorik).",
+        "-This Window",
+        "-Select all feature",
+        "-------------------------------",
+        "Version 1.0",
+        "-First Release",
+    };
+    std::string text;
+    for (const char* line : kLines) {
+        if (!text.empty())
+            text += '\r';
+        text += line;
+    }
+    return text;
+}
+
+} // namespace
+
+rt::Ref<Window4> Window4::Instance()
+{
+    return rt::ImplicitInstance<Window4>();
+}
+
+rt::Ref<rt::TextArea> Window4::EditField1() const { return rt::CheckCast<rt::TextArea>(ControlByName("EditField1")); }
+rt::Ref<rt::PushButton> Window4::PushButton1() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton1")); }
+
+void Window4::Layout()
+{
+    SetMenuBar(MenuBar1::Instance());
+    SetProperties(WindowDesign());
+}
+
+void Window4::CreateControls()
+{
+    CreateControls0();
+}
+
+void Window4::CreateControls0()
+{
+    AddControl("EditField1", New<rt::TextArea>());
+    EditField1()->SetTextSize(12.0f);
+    EditField1()->SetTextUnit(0);
+    EditField1()->SetProperties(design::TextArea("EditField1", {3, 3, 245, 205}, 0, VersionHistory(), ""));
+
+    AddControl("PushButton1", New<rt::PushButton>());
+    PushButton1()->SetTextSize(12.0f);
+    PushButton1()->SetTextUnit(0);
+    PushButton1()->SetProperties(design::PushButton({"PushButton1", {95, 214, 69, 20}, 1, "OK", true, true, ""}));
+    Bind(PushButton1(), rt::Event::Action, &Window4::PushButton1_Action);
+}
+
+void Window4::PushButton1_Action(rt::PushButton&)
+{
+    Close();
+}
