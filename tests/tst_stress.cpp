@@ -2,6 +2,7 @@
 // window in front, keys, menus, close boxes, message boxes and the save
 // dialog. After every action the program's invariants must hold.
 // VX_STRESS_SEED and VX_STRESS_STEPS repeat or lengthen a run.
+#include "AboutSteps.h"
 #include "ProgramTest.h"
 
 #include "CheatWindow.h"
@@ -10,6 +11,7 @@
 #include "rt/Application.h"
 
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -18,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 
 #include <random>
 #include <set>
@@ -25,57 +28,6 @@
 using namespace vxtest;
 
 namespace {
-
-// Answers every dialog that the program opens, and records what it said.
-class DialogAnswerer : public QObject {
-public:
-    DialogAnswerer(std::mt19937& random, QString folder) : random_(random), folder_(std::move(folder))
-    {
-        timer_.setInterval(1);
-        connect(&timer_, &QTimer::timeout, this, &DialogAnswerer::Answer);
-        timer_.start();
-    }
-    QStringList unexpected;
-    int messages = 0;
-    int saves = 0;
-
-private:
-    void Answer()
-    {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible())
-            return;
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            ++messages;
-            const QString text = box->text();
-            if (box->button(QMessageBox::Yes)) { // the save dialog asks before replacing a file
-                box->button(QMessageBox::Yes)->click();
-                return;
-            }
-            if (text != "There is no Other" && !text.startsWith("The logo could not be saved"))
-                unexpected << text;
-            if (auto* ok = box->button(QMessageBox::Ok))
-                ok->click();
-            else
-                box->close();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
-            if (random_() % 2) {
-                dialog->reject();
-            } else {
-                ++saves;
-                dialog->selectFile(QStringLiteral("%1/logo-%2.jpg").arg(folder_).arg(random_() % 3));
-                QMetaObject::invokeMethod(dialog, "accept", Qt::DirectConnection);
-            }
-        } else {
-            unexpected << QStringLiteral("dialog of class %1").arg(modal->metaObject()->className());
-            modal->close();
-        }
-    }
-
-    std::mt19937& random_;
-    QString folder_;
-    QTimer timer_;
-};
 
 QPlainTextEdit* FocusedText(QWidget* top)
 {
@@ -148,7 +100,13 @@ QString CheckInvariants()
 class StressTest : public QObject {
     Q_OBJECT
 
+public slots:
+    // "Visit Website" lands here instead of in a browser.
+    void openUrl(const QUrl& url) { urls << url; }
+
 private slots:
+    void initTestCase() { QDesktopServices::setUrlHandler("http", this, "openUrl"); }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
     void cleanup() { CheckNoWindowsLeft(); }
 
     void randomUser()
@@ -163,9 +121,17 @@ private slots:
         QVERIFY(folder.isValid());
         QString failure;
         int step = 0;
+        const bool trace = qEnvironmentVariableIsSet("VX_STRESS_TRACE");
 
         const int status = RunProgram([&] {
-            DialogAnswerer answerer(random, folder.path());
+            int saves = 0;
+            DialogAnswerer answerer([&](QFileDialog& dialog) {
+                if (random() % 2)
+                    return false;
+                ++saves;
+                dialog.selectFile(QStringLiteral("%1/logo-%2.jpg").arg(folder.path()).arg(random() % 3));
+                return true;
+            });
             for (step = 0; step < steps && failure.isEmpty(); ++step) {
                 const auto open = rt::testing::OpenWindows();
                 if (open.empty()) {
@@ -179,7 +145,10 @@ private slots:
                     top->activateWindow();
                 QWidget* focus = QApplication::focusWidget() && QApplication::focusWidget()->window() == top
                     ? QApplication::focusWidget() : top;
-                switch (random() % 10) {
+                const unsigned action = random() % 10;
+                if (trace)
+                    qInfo("step %d: action %u in %s", step, action, front->Title().c_str());
+                switch (action) {
                 case 0: // choose popup rows in the main window
                     if (auto main = rt::CheckCast<Window1>(rt::GetImplicitWindow(Window1::kClassName))) {
                         main->PopupMenu1()->SetListIndex(static_cast<int>(random() % 7));
@@ -211,19 +180,32 @@ private slots:
                 }
                 QCoreApplication::processEvents();
                 failure = CheckInvariants();
-                if (failure.isEmpty() && !answerer.unexpected.isEmpty())
-                    failure = "unexpected message: " + answerer.unexpected.join(" | ");
+                for (const QString& message : answerer.messages) {
+                    if (failure.isEmpty() && message != "There is no Other")
+                        failure = "unexpected message: " + message;
+                }
             }
-            qInfo("%d steps, %d message boxes answered, %d saves, %d windows open at the end", step,
-                  answerer.messages, answerer.saves, static_cast<int>(rt::testing::OpenWindows().size()));
-            if (failure.isEmpty() && rt::GetImplicitWindow(Window1::kClassName))
-                QTest::keyClick(rt::testing::WidgetOf(*rt::testing::OpenWindows().front()), Qt::Key_Q,
+            qInfo("%d steps, %d messages, %d saves, %d replaced, %d windows open at the end", step,
+                  static_cast<int>(answerer.messages.size()), saves, static_cast<int>(answerer.questions.size()),
+                  static_cast<int>(rt::testing::OpenWindows().size()));
+            // The last step: Ctrl+Q in the window in front.
+            if (failure.isEmpty()) {
+                QWidget* top = rt::testing::WidgetOf(*rt::testing::OpenWindows().front());
+                top->activateWindow();
+                QVERIFY(QTest::qWaitForWindowActive(top));
+                QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : top, Qt::Key_Q,
                                 Qt::ControlModifier);
+            }
         });
         QVERIFY2(failure.isEmpty(),
                  qPrintable(QStringLiteral("seed %1, step %2: %3").arg(seed).arg(step).arg(failure)));
         QCOMPARE(status, 0);
+        for (const QUrl& url : urls)
+            QCOMPARE(url.scheme(), "http");
     }
+
+private:
+    QList<QUrl> urls;
 };
 
 QTEST_MAIN(StressTest)

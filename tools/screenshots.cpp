@@ -4,6 +4,7 @@
 #include "Program.h"
 #include "Window1.h"
 #include "Window3.h"
+#include "Window4.h"
 
 #include "rt/Application.h"
 #include "rt/Testing.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
         Window20::Instance()->Close();
         Window3::Instance()->Show();
         ok &= Save(*Window3::Instance(), out + "/about-window.png");
+        Window3::Instance()->PushButton2()->Push(); // "V H"
+        ok &= Save(*Window4::Instance(), out + "/version-history.png");
         rt::Quit(ok ? 0 : 1);
     });
     return EntryRoutine();
