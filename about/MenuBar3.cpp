@@ -2,26 +2,10 @@
 
 #include "MenuBarPattern.h"
 
-namespace {
-rt::Ref<MenuBar3> g_shared;
-}
-
-MenuBar3::MenuBar3() : rt::MenuBar(kClassName)
+MenuBar3::MenuBar3()
 {
     Untitled1();
     Untitled2();
-}
-
-rt::Ref<MenuBar3> MenuBar3::Instance()
-{
-    if (!g_shared)
-        g_shared = rt::Ref<MenuBar3>(std::make_shared<MenuBar3>());
-    return g_shared;
-}
-
-void MenuBar3::Release()
-{
-    g_shared.Clear();
 }
 
 void MenuBar3::Untitled1()

@@ -1,16 +1,12 @@
 // The About window's menu bar: File with Quit and Save the Logo, Edit without Select All.
 #pragma once
 
-#include "rt/Menu.h"
+#include "MenuBarPattern.h"
 
-class MenuBar3 : public rt::MenuBar {
+class MenuBar3 : public menus::SharedMenuBar<MenuBar3> {
 public:
     static constexpr const char* kClassName = "MenuBar3.MenuBar3";
     MenuBar3();
-    // The shared instance, built by the first About window of the run.
-    static rt::Ref<MenuBar3> Instance();
-    // Module finalisation: drops the shared instance, if it was ever built.
-    static void Release();
 
 private:
     void Untitled1();

@@ -2,26 +2,10 @@
 
 #include "MenuBarPattern.h"
 
-namespace {
-rt::Ref<MenuBar1> g_shared;
-}
-
-MenuBar1::MenuBar1() : rt::MenuBar(kClassName)
+MenuBar1::MenuBar1()
 {
     Untitled1();
     Untitled2();
-}
-
-rt::Ref<MenuBar1> MenuBar1::Instance()
-{
-    if (!g_shared)
-        g_shared = rt::Ref<MenuBar1>(std::make_shared<MenuBar1>());
-    return g_shared;
-}
-
-void MenuBar1::Release()
-{
-    g_shared.Clear();
 }
 
 void MenuBar1::Untitled1()

@@ -1,16 +1,12 @@
 // The standard menu bar, shared by the application and every window but About.
 #pragma once
 
-#include "rt/Menu.h"
+#include "MenuBarPattern.h"
 
-class MenuBar1 : public rt::MenuBar {
+class MenuBar1 : public menus::SharedMenuBar<MenuBar1> {
 public:
     static constexpr const char* kClassName = "MenuBar1.MenuBar1";
     MenuBar1();
-    // The shared instance, built on first use.
-    static rt::Ref<MenuBar1> Instance();
-    // Module finalisation: drops the shared instance, if it was ever built.
-    static void Release();
 
 private:
     void Untitled1();

@@ -10,6 +10,30 @@
 
 namespace menus {
 
+// One shared instance per menu-bar class: built on first use, dropped by the
+// module finalisation at exit.
+template <class Bar>
+class SharedMenuBar : public rt::MenuBar {
+public:
+    static rt::Ref<Bar> Instance()
+    {
+        if (!Shared())
+            Shared() = rt::Ref<Bar>(std::make_shared<Bar>());
+        return Shared();
+    }
+    static void Release() { Shared().Clear(); }
+
+protected:
+    SharedMenuBar() : rt::MenuBar(Bar::kClassName) {}
+
+private:
+    static rt::Ref<Bar>& Shared()
+    {
+        static rt::Ref<Bar> shared;
+        return shared;
+    }
+};
+
 // Creates the menu itself and appends it to the bar.
 void AppendMenu(rt::MenuBar& bar, const std::string& name, const std::string& text);
 

@@ -1,16 +1,16 @@
-// The base of every window that uses the standard menu bar: its menu-item
-// accessors, each the item of that name below the window's menu bar.
+// Menu-item accessors of the program's windows: each returns the item of
+// its name below the window's menu bar, or nothing.
 #pragma once
 
 #include "rt/Menu.h"
 #include "rt/Window.h"
 
-class StandardWindow : public rt::Window {
+// The items that both menu bars have.
+class MenuWindow : public rt::Window {
 public:
     using rt::Window::Window;
 
     rt::Ref<rt::MenuItem> EditMenu() const { return Item("EditMenu"); }
-    rt::Ref<rt::MenuItem> EditSelectAll() const { return Item("EditSelectAll"); }
     rt::Ref<rt::MenuItem> EditClear() const { return Item("EditClear"); }
     rt::Ref<rt::MenuItem> EditPaste() const { return Item("EditPaste"); }
     rt::Ref<rt::MenuItem> EditCopy() const { return Item("EditCopy"); }
@@ -18,9 +18,17 @@ public:
     rt::Ref<rt::MenuItem> UntitledMenu0() const { return Item("UntitledMenu0"); }
     rt::Ref<rt::MenuItem> EditUndo() const { return Item("EditUndo"); }
     rt::Ref<rt::MenuItem> FileMenu() const { return Item("FileMenu"); }
-    rt::Ref<rt::AppleMenuItem> FileAbout() const { return rt::CheckCast<rt::AppleMenuItem>(Item("FileAbout")); }
     rt::Ref<rt::QuitMenuItem> FileQuit() const { return rt::CheckCast<rt::QuitMenuItem>(Item("FileQuit")); }
 
 protected:
     rt::Ref<rt::MenuItem> Item(std::string_view name) const { return MenuBar()->Lookup(name); }
+};
+
+// Every window that uses the standard menu bar.
+class StandardWindow : public MenuWindow {
+public:
+    using MenuWindow::MenuWindow;
+
+    rt::Ref<rt::MenuItem> EditSelectAll() const { return Item("EditSelectAll"); }
+    rt::Ref<rt::AppleMenuItem> FileAbout() const { return rt::CheckCast<rt::AppleMenuItem>(Item("FileAbout")); }
 };
