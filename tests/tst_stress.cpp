@@ -67,12 +67,18 @@ QString CheckInvariants()
         if (ContentOf(*window)->size() != stored)
             return QStringLiteral("%1 has content %2x%3").arg(QString::fromStdString(window->Title()))
                 .arg(ContentOf(*window)->width()).arg(ContentOf(*window)->height());
-        if (auto cheat = std::dynamic_pointer_cast<CheatWindow>(window.Shared())) {
-            const std::size_t row = static_cast<std::size_t>(&cheat->Design() - kCheatDesigns.data());
-            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*cheat->EditField1()));
+        // Every text area shows its stored text, unchanged.
+        if (auto text = rt::CheckCast<rt::TextArea>(window->ControlByName("EditField1"))) {
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*text));
             QString shown = edit->document()->toRawText();
             shown.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
-            if (cheat->EditField1()->Text() != CheatText(row) || shown.toStdString() != CheatText(row))
+            const auto stored = text->PropertyValue("Text");
+            if (!stored || text->Text() != std::get<std::string>(*stored) || shown.toStdString() != text->Text())
+                return QStringLiteral("the text of %1 changed").arg(QString::fromStdString(window->Title()));
+        }
+        if (auto cheat = std::dynamic_pointer_cast<CheatWindow>(window.Shared())) {
+            const std::size_t row = static_cast<std::size_t>(&cheat->Design() - kCheatDesigns.data());
+            if (cheat->EditField1()->Text() != CheatText(row))
                 return QStringLiteral("the text of %1 changed").arg(QString::fromStdString(window->Title()));
         }
     }
