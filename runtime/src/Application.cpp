@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace rt {
@@ -23,6 +24,18 @@ void RaiseNilObjectException()
 
 int RuntimeStringCompare(std::string_view a, std::string_view b)
 {
+    // Plain ASCII, the common case, needs no conversion.
+    auto ascii = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    };
+    if (ascii(a) && ascii(b)) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) {
+            if (lower(a[i]) != lower(b[i]))
+                return lower(a[i]) < lower(b[i]) ? -1 : 1;
+        }
+        return a.size() == b.size() ? 0 : a.size() < b.size() ? -1 : 1;
+    }
     const QString qa = QString::fromUtf8(a.data(), static_cast<qsizetype>(a.size()));
     const QString qb = QString::fromUtf8(b.data(), static_cast<qsizetype>(b.size()));
     return qa.compare(qb, Qt::CaseInsensitive);
@@ -56,7 +69,11 @@ RuntimeState& State()
 
 void LogLifecycle(std::string entry)
 {
-    State().lifecycleLog.push_back(std::move(entry));
+    // A record of the recent past, not a history: it must not grow with a long run.
+    auto& log = State().lifecycleLog;
+    if (log.size() >= 4096)
+        log.erase(log.begin(), log.begin() + 1024);
+    log.push_back(std::move(entry));
 }
 
 Application::Application() = default;

@@ -72,6 +72,7 @@ int CodePointOffset(const std::string& text, int utf16)
 }
 
 using Entry = PropertyEntry<ControlPrivate>;
+using Table = PropertyTable<ControlPrivate>;
 
 std::vector<Entry> CommonEntries()
 {
@@ -105,7 +106,7 @@ std::vector<Entry> CommonEntries()
 
 std::vector<Entry> FontEntries()
 {
-    auto refont = [](ControlPrivate& c, const Value&) { c.ApplyFont(); };
+    auto refont = [](ControlPrivate& c, const Value&) { c.fontPending = true; };
     return {
         {"TextFont", 3, refont},
         {"Bold", 0, refont},
@@ -127,9 +128,9 @@ std::vector<Entry> Join(std::initializer_list<std::vector<Entry>> parts)
     return all;
 }
 
-const std::vector<Entry>& PopupTable()
+const Table& PopupTable()
 {
-    static const auto table = Join({
+    static const Table table(Join({
         CommonEntries(),
         FontEntries(),
         DataEntries(),
@@ -146,13 +147,13 @@ const std::vector<Entry>& PopupTable()
              }},
             {"ListIndex", 1, [](ControlPrivate& c, const Value& v) { c.As<QComboBox>().setCurrentIndex(IntOf(v)); }},
         },
-    });
+    }));
     return table;
 }
 
-const std::vector<Entry>& ButtonTable()
+const Table& ButtonTable()
 {
-    static const auto table = Join({
+    static const Table table(Join({
         CommonEntries(),
         FontEntries(),
         {
@@ -165,7 +166,7 @@ const std::vector<Entry>& ButtonTable()
             {"Cancel", 0, [](ControlPrivate& c, const Value& v) { c.isCancel = BoolOf(v); }},
             {"ButtonStyle", 1, nullptr},
         },
-    });
+    }));
     return table;
 }
 
@@ -191,10 +192,10 @@ void SetTextColors(ControlPrivate& c)
     edit.setPalette(p);
 }
 
-const std::vector<Entry>& TextAreaTable()
+const Table& TextAreaTable()
 {
-    auto colours = [](ControlPrivate& c, const Value&) { SetTextColors(c); };
-    static const auto table = Join({
+    auto colours = [](ControlPrivate& c, const Value&) { c.coloursPending = true; };
+    static const Table table(Join({
         CommonEntries(),
         FontEntries(),
         DataEntries(),
@@ -235,13 +236,13 @@ const std::vector<Entry>& TextAreaTable()
             {"Alignment", 1, nullptr}, // 0: the default, left-aligned text
             {"AutomaticallyCheckSpelling", 0, nullptr},
         },
-    });
+    }));
     return table;
 }
 
-const std::vector<Entry>& LabelTable()
+const Table& LabelTable()
 {
-    static const auto table = Join({
+    static const Table table(Join({
         CommonEntries(),
         FontEntries(),
         DataEntries(),
@@ -267,13 +268,13 @@ const std::vector<Entry>& LabelTable()
              }},
             {"Transparent", 0, [](ControlPrivate& c, const Value& v) { c.Widget().setAutoFillBackground(!BoolOf(v)); }},
         },
-    });
+    }));
     return table;
 }
 
-const std::vector<Entry>& CanvasTable()
+const Table& CanvasTable()
 {
-    static const auto table = Join({
+    static const Table table(Join({
         CommonEntries(),
         {
             {"UseFocusRing", 0, nullptr},
@@ -283,17 +284,17 @@ const std::vector<Entry>& CanvasTable()
             {"DoubleBuffer", 0, nullptr},
             {"EraseBackground", 0, nullptr},
         },
-    });
+    }));
     return table;
 }
 
-const std::vector<Entry>& SeparatorTable()
+const Table& SeparatorTable()
 {
-    static const auto table = CommonEntries();
+    static const Table table(CommonEntries());
     return table;
 }
 
-const std::vector<Entry>& TableFor(const Control& control)
+const Table& TableFor(const Control& control)
 {
     const std::string name = control.ClassName();
     if (name == "PopupMenu") return PopupTable();
@@ -349,6 +350,15 @@ void ControlPrivate::SetGeometryPart(int index, int value)
 {
     geometry[index] = value;
     Widget().setGeometry(geometry[0], geometry[1], geometry[2], geometry[3]);
+}
+
+void ControlPrivate::FinishProperties()
+{
+    if (fontPending)
+        ApplyFont();
+    if (coloursPending)
+        SetTextColors(*this);
+    fontPending = coloursPending = false;
 }
 
 void ControlPrivate::ApplyFont()

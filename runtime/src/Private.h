@@ -16,6 +16,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class QAction;
@@ -37,20 +38,37 @@ struct PropertyEntry {
     void (*apply)(Target&, const Value&);
 };
 
+// A class's properties, found by name.
+template <class Target>
+class PropertyTable {
+public:
+    explicit PropertyTable(std::vector<PropertyEntry<Target>> entries) : entries_(std::move(entries))
+    {
+        for (const auto& e : entries_)
+            index_.emplace(e.name, &e);
+    }
+    const PropertyEntry<Target>* Find(std::string_view name) const
+    {
+        auto it = index_.find(name);
+        return it == index_.end() ? nullptr : it->second;
+    }
+
+private:
+    std::vector<PropertyEntry<Target>> entries_;
+    std::unordered_map<std::string_view, const PropertyEntry<Target>*> index_;
+};
+
 std::string KindName(std::size_t kind);
 
+// Applies a stored list by name, in order. Setters that share an effect (the
+// font, the colours, the window flags) only mark it; the target gives it
+// effect once the whole list is in.
 template <class Target>
 void ApplyProperties(Target& target, const std::string& className, PropertyStore& store,
-                     const std::vector<PropertyEntry<Target>>& table, const Properties& list)
+                     const PropertyTable<Target>& table, const Properties& list)
 {
     for (const auto& [name, value] : list) {
-        const PropertyEntry<Target>* entry = nullptr;
-        for (const auto& e : table) {
-            if (name == e.name) {
-                entry = &e;
-                break;
-            }
-        }
+        const PropertyEntry<Target>* entry = table.Find(name);
         if (!entry)
             throw RuntimeException("unknown property \"" + name + "\" for class " + className);
         if (value.index() != entry->kind)
@@ -60,6 +78,7 @@ void ApplyProperties(Target& target, const std::string& className, PropertyStore
         if (entry->apply)
             entry->apply(target, value);
     }
+    target.FinishProperties();
 }
 
 // The runtime's global state: one per process, reset by RuntimeInit.
@@ -115,6 +134,7 @@ public:
     bool MenuClaimsShortcut(const QKeyEvent& event);
     void UnifiedClose();
     void ApplyWindowFlags();
+    void FinishProperties();
     void Place();
     void UpdateTabOrder();
     QWidget* FocusedTextWidget() const;
@@ -139,6 +159,8 @@ public:
     bool minimizeButton = false;
     bool maximizeButton = false;
     int placement = 0;
+    bool flagsPending = false;
+    bool backgroundPending = false;
 };
 
 class WindowWidget : public QWidget {
@@ -157,6 +179,7 @@ public:
     explicit ControlPrivate(Control& control) : q(control) {}
 
     void ApplyFont();
+    void FinishProperties();
     void Raise(Event event);
     QWidget& Widget() const;
     template <class W>
@@ -184,6 +207,8 @@ public:
     int geometry[4] = {0, 0, 0, 0};
     std::string text;            // a text area's text, as stored
     bool settingText = false;
+    bool fontPending = false;
+    bool coloursPending = false;
     Ref<Picture> backdrop;
 };
 

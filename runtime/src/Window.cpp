@@ -42,9 +42,9 @@ void ApplyBackground(WindowPrivate& w)
 int IntOf(const Value& v) { return std::get<std::int32_t>(v); }
 bool BoolOf(const Value& v) { return std::get<bool>(v); }
 
-const std::vector<WindowEntry>& WindowTable()
+const PropertyTable<WindowPrivate>& WindowTable()
 {
-    static const std::vector<WindowEntry> table = {
+    static const PropertyTable<WindowPrivate> table({
         {"Placement", 1, [](WindowPrivate& w, const Value& v) { w.placement = IntOf(v); }},
         {"Width", 1, [](WindowPrivate& w, const Value& v) { w.content->setFixedWidth(IntOf(v)); }},
         {"Height", 1, [](WindowPrivate& w, const Value& v) { w.content->setFixedHeight(IntOf(v)); }},
@@ -54,8 +54,8 @@ const std::vector<WindowEntry>& WindowTable()
         {"MaxHeight", 1, nullptr},
         {"Frame", 1, nullptr}, // 9: an ordinary document window, the toolkit's default frame
         {"Composite", 0, nullptr},
-        {"HasBackColor", 0, [](WindowPrivate& w, const Value&) { ApplyBackground(w); }},
-        {"BackColor", 2, [](WindowPrivate& w, const Value&) { ApplyBackground(w); }},
+        {"HasBackColor", 0, [](WindowPrivate& w, const Value&) { w.backgroundPending = true; }},
+        {"BackColor", 2, [](WindowPrivate& w, const Value&) { w.backgroundPending = true; }},
         {"Title", 3,
          [](WindowPrivate& w, const Value& v) {
              w.widget->setWindowTitle(QString::fromStdString(std::get<std::string>(v)));
@@ -66,22 +66,22 @@ const std::vector<WindowEntry>& WindowTable()
         {"CloseButton", 0,
          [](WindowPrivate& w, const Value& v) {
              w.closeButton = BoolOf(v);
-             w.ApplyWindowFlags();
+             w.flagsPending = true;
          }},
         {"Resizeable", 0, nullptr}, // the content area always keeps its stored size
         {"LiveResize", 0, nullptr},
         {"MaximizeButton", 0,
          [](WindowPrivate& w, const Value& v) {
              w.maximizeButton = BoolOf(v);
-             w.ApplyWindowFlags();
+             w.flagsPending = true;
          }},
         {"MinimizeButton", 0,
          [](WindowPrivate& w, const Value& v) {
              w.minimizeButton = BoolOf(v);
-             w.ApplyWindowFlags();
+             w.flagsPending = true;
          }},
         {"MacProcID", 1, nullptr},
-    };
+    });
     return table;
 }
 
@@ -229,6 +229,15 @@ WindowPrivate::~WindowPrivate()
         // The widget may be inside one of its own events: let the loop delete it.
         widget->deleteLater();
     }
+}
+
+void WindowPrivate::FinishProperties()
+{
+    if (flagsPending)
+        ApplyWindowFlags();
+    if (backgroundPending)
+        ApplyBackground(*this);
+    flagsPending = backgroundPending = false;
 }
 
 void WindowPrivate::ApplyWindowFlags()
