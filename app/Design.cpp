@@ -34,12 +34,12 @@ void AddPlainFont(rt::Properties& list)
 
 } // namespace
 
-rt::Properties Window(const WindowSpec& spec)
+rt::Properties Window(const WindowSpec& window)
 {
     return {
-        {"Placement", spec.placement},
-        {"Width", spec.width},
-        {"Height", spec.height},
+        {"Placement", window.placement},
+        {"Width", window.width},
+        {"Height", window.height},
         {"MinWidth", std::int32_t{64}},
         {"MinHeight", std::int32_t{64}},
         {"MaxWidth", std::int32_t{32000}},
@@ -48,11 +48,11 @@ rt::Properties Window(const WindowSpec& spec)
         {"Composite", true},
         {"HasBackColor", false},
         {"BackColor", kWhite},
-        {"Title", spec.title},
+        {"Title", window.title},
         {"Visible", true},
         {"FullScreen", false},
         {"MenuBarVisible", true},
-        {"CloseButton", spec.closeButton},
+        {"CloseButton", window.closeButton},
         {"Resizeable", false},
         {"LiveResize", false},
         {"MaximizeButton", false},
@@ -101,19 +101,19 @@ rt::Properties Separator(const std::string& name, Frame frame, std::int32_t tabI
     return list;
 }
 
-rt::Properties PushButton(const ButtonSpec& spec)
+rt::Properties PushButton(const ButtonSpec& button)
 {
     rt::Properties list;
-    AddPlacement(list, spec.name, spec.frame);
+    AddPlacement(list, button.name, button.frame);
     list.insert(list.end(), {
-        {"TabIndex", spec.tabIndex},
+        {"TabIndex", button.tabIndex},
         {"TabStop", true},
-        {"Caption", spec.caption},
-        {"Default", spec.isDefault},
-        {"Cancel", spec.isCancel},
+        {"Caption", button.caption},
+        {"Default", button.isDefault},
+        {"Cancel", button.isCancel},
         {"Enabled", true},
         {"Visible", true},
-        {"HelpTag", spec.helpTag},
+        {"HelpTag", button.helpTag},
         {"AutoDeactivate", true},
         {"ButtonStyle", std::int32_t{0}},
     });

@@ -28,7 +28,7 @@ struct WindowSpec {
     bool closeButton;
 };
 
-rt::Properties Window(const WindowSpec& spec);
+rt::Properties Window(const WindowSpec& window);
 
 rt::Properties PopupMenu(const std::string& name, Frame frame, std::int32_t tabIndex,
                          const std::string& initialValue, const std::string& helpTag);
@@ -43,7 +43,7 @@ struct ButtonSpec {
     bool isCancel;
     std::string helpTag;
 };
-rt::Properties PushButton(const ButtonSpec& spec);
+rt::Properties PushButton(const ButtonSpec& button);
 
 // A read-only, bordered, vertically scrolling text area.
 rt::Properties TextArea(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& text,
