@@ -39,12 +39,12 @@ rt::Ref<Window3> Window3::Instance()
     return rt::ImplicitInstance<Window3>();
 }
 
-rt::Ref<rt::Canvas> Window3::Canvas1() const { return rt::CheckCast<rt::Canvas>(ControlByName("Canvas1")); }
-rt::Ref<rt::Label> Window3::StaticText1() const { return rt::CheckCast<rt::Label>(ControlByName("StaticText1")); }
-rt::Ref<rt::TextArea> Window3::EditField1() const { return rt::CheckCast<rt::TextArea>(ControlByName("EditField1")); }
-rt::Ref<rt::PushButton> Window3::PushButton1() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton1")); }
-rt::Ref<rt::PushButton> Window3::PushButton2() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton2")); }
-rt::Ref<rt::PushButton> Window3::PushButton3() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton3")); }
+rt::Ref<rt::Canvas> Window3::Canvas1() const { return ControlAs<rt::Canvas>("Canvas1"); }
+rt::Ref<rt::Label> Window3::StaticText1() const { return ControlAs<rt::Label>("StaticText1"); }
+rt::Ref<rt::TextArea> Window3::EditField1() const { return ControlAs<rt::TextArea>("EditField1"); }
+rt::Ref<rt::PushButton> Window3::PushButton1() const { return ControlAs<rt::PushButton>("PushButton1"); }
+rt::Ref<rt::PushButton> Window3::PushButton2() const { return ControlAs<rt::PushButton>("PushButton2"); }
+rt::Ref<rt::PushButton> Window3::PushButton3() const { return ControlAs<rt::PushButton>("PushButton3"); }
 
 void Window3::Layout()
 {

@@ -54,8 +54,8 @@ rt::Ref<Window4> Window4::Instance()
     return rt::ImplicitInstance<Window4>();
 }
 
-rt::Ref<rt::TextArea> Window4::EditField1() const { return rt::CheckCast<rt::TextArea>(ControlByName("EditField1")); }
-rt::Ref<rt::PushButton> Window4::PushButton1() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton1")); }
+rt::Ref<rt::TextArea> Window4::EditField1() const { return ControlAs<rt::TextArea>("EditField1"); }
+rt::Ref<rt::PushButton> Window4::PushButton1() const { return ControlAs<rt::PushButton>("PushButton1"); }
 
 void Window4::Layout()
 {

@@ -28,11 +28,11 @@ rt::Ref<Window1> Window1::Instance()
     return rt::ImplicitInstance<Window1>();
 }
 
-rt::Ref<rt::PopupMenu> Window1::PopupMenu1() const { return rt::CheckCast<rt::PopupMenu>(ControlByName("PopupMenu1")); }
-rt::Ref<rt::PopupMenu> Window1::PopupMenu2() const { return rt::CheckCast<rt::PopupMenu>(ControlByName("PopupMenu2")); }
-rt::Ref<rt::Separator> Window1::Separator1() const { return rt::CheckCast<rt::Separator>(ControlByName("Separator1")); }
-rt::Ref<rt::PushButton> Window1::PushButton1() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton1")); }
-rt::Ref<rt::PushButton> Window1::PushButton2() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton2")); }
+rt::Ref<rt::PopupMenu> Window1::PopupMenu1() const { return ControlAs<rt::PopupMenu>("PopupMenu1"); }
+rt::Ref<rt::PopupMenu> Window1::PopupMenu2() const { return ControlAs<rt::PopupMenu>("PopupMenu2"); }
+rt::Ref<rt::Separator> Window1::Separator1() const { return ControlAs<rt::Separator>("Separator1"); }
+rt::Ref<rt::PushButton> Window1::PushButton1() const { return ControlAs<rt::PushButton>("PushButton1"); }
+rt::Ref<rt::PushButton> Window1::PushButton2() const { return ControlAs<rt::PushButton>("PushButton2"); }
 
 void Window1::Layout()
 {

@@ -9,9 +9,9 @@ CheatWindow::CheatWindow(const CheatDesign& design, std::string_view text)
 {
 }
 
-rt::Ref<rt::TextArea> CheatWindow::EditField1() const { return rt::CheckCast<rt::TextArea>(ControlByName("EditField1")); }
-rt::Ref<rt::PushButton> CheatWindow::PushButton1() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton1")); }
-rt::Ref<rt::PushButton> CheatWindow::PushButton2() const { return rt::CheckCast<rt::PushButton>(ControlByName("PushButton2")); }
+rt::Ref<rt::TextArea> CheatWindow::EditField1() const { return ControlAs<rt::TextArea>("EditField1"); }
+rt::Ref<rt::PushButton> CheatWindow::PushButton1() const { return ControlAs<rt::PushButton>("PushButton1"); }
+rt::Ref<rt::PushButton> CheatWindow::PushButton2() const { return ControlAs<rt::PushButton>("PushButton2"); }
 
 void CheatWindow::Layout()
 {

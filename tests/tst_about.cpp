@@ -31,14 +31,6 @@ using namespace vxtest;
 
 namespace {
 
-QStringList Log()
-{
-    QStringList log;
-    for (const auto& e : rt::testing::LifecycleLog())
-        log << QString::fromStdString(e);
-    return log;
-}
-
 QString TextOf(const rt::TextArea& area)
 {
     return QString::fromStdString(area.Text());
@@ -273,7 +265,7 @@ private slots:
             QCOMPARE(OpenTitles(), (QStringList{"About", "Vexorin 2.1"}));
             QVERIFY(OpenWindow(Window3::kClassName) == about);
             QCOMPARE(about->EditField1()->SelStart(), 5);
-            QCOMPARE(Log().count("construct Window3.Window3"), 1);
+            QCOMPARE(LifecycleLog().count("construct Window3.Window3"), 1);
             rt::Quit(0);
         });
     }
@@ -382,7 +374,7 @@ private slots:
         });
         QCOMPARE(bars.size(), 3u);
         QVERIFY(bars[0] == bars[1] && bars[1] == bars[2]);
-        const QStringList log = Log();
+        const QStringList log = LifecycleLog();
         QCOMPARE(log.count("construct Window3.Window3"), 3);
         QCOMPARE(log.count("release MenuBar3.MenuBar3"), 1);
         QCOMPARE(log.mid(log.size() - 2), (QStringList{"release MenuBar1.MenuBar1", "release MenuBar3.MenuBar3"}));
@@ -474,7 +466,7 @@ private slots:
             about->PushButton2()->Push();
             QCOMPARE(OpenTitles().first(), "Version History");
             QVERIFY(OpenWindow(Window4::kClassName) == rt::Ref<rt::Window>(history));
-            QCOMPARE(Log().count("construct Window4.Window4"), 1);
+            QCOMPARE(LifecycleLog().count("construct Window4.Window4"), 1);
 
             // The window registers no handler of its own.
             QVERIFY(!history->HasMenuHandler("FileAbout"));

@@ -30,8 +30,8 @@ public:
     ProbeWindow() : rt::Window(kClassName) {}
     static rt::Ref<ProbeWindow> Instance() { return rt::ImplicitInstance<ProbeWindow>(); }
 
-    rt::Ref<rt::PushButton> Button() const { return rt::CheckCast<rt::PushButton>(ControlByName("Button")); }
-    rt::Ref<rt::TextArea> Text() const { return rt::CheckCast<rt::TextArea>(ControlByName("Text")); }
+    rt::Ref<rt::PushButton> Button() const { return ControlAs<rt::PushButton>("Button"); }
+    rt::Ref<rt::TextArea> Text() const { return ControlAs<rt::TextArea>("Text"); }
     void Button_Action(rt::PushButton&)
     {
         g_events.push_back("action");

@@ -26,14 +26,6 @@ QStringList Rows(const rt::PopupMenu& popup)
     return rows;
 }
 
-QStringList Log()
-{
-    QStringList log;
-    for (const auto& e : rt::testing::LifecycleLog())
-        log << QString::fromStdString(e);
-    return log;
-}
-
 } // namespace
 
 class StartupTest : public QObject {
@@ -76,7 +68,7 @@ private slots:
     void documentTypesAndFinalisationOrder()
     {
         QCOMPARE(RunProgram([] { rt::Quit(0); }), 0);
-        QCOMPARE(Log(), (QStringList{"register pizi", "register todolo", "register abcd",
+        QCOMPARE(LifecycleLog(), (QStringList{"register pizi", "register todolo", "register abcd",
                                      "construct Window1.Window1", "destroy Window1.Window1", "withdraw pizi",
                                      "withdraw todolo", "withdraw abcd", "release MenuBar1.MenuBar1"}));
         const auto registry = rt::testing::RegistryLog();

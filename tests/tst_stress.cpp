@@ -68,7 +68,7 @@ QString CheckInvariants()
             return QStringLiteral("%1 has content %2x%3").arg(QString::fromStdString(window->Title()))
                 .arg(ContentOf(*window)->width()).arg(ContentOf(*window)->height());
         // Every text area shows its stored text, unchanged.
-        if (auto text = rt::CheckCast<rt::TextArea>(window->ControlByName("EditField1"))) {
+        if (auto text = window->ControlAs<rt::TextArea>("EditField1")) {
             auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*text));
             QString shown = edit->document()->toRawText();
             shown.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));

@@ -17,8 +17,6 @@ namespace rt {
 
 namespace {
 
-using WindowEntry = PropertyEntry<WindowPrivate>;
-
 // The stored colour counts only while HasBackColor is set. Otherwise the
 // window shows the system's background, and so must the controls that fill
 // theirs from the window's palette: an opaque label would stand out as a

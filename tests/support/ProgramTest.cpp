@@ -99,6 +99,14 @@ QWidget* ContentOf(const rt::Window& window)
     return top->layout()->itemAt(0)->widget();
 }
 
+QStringList LifecycleLog()
+{
+    QStringList log;
+    for (const auto& e : rt::testing::LifecycleLog())
+        log << QString::fromStdString(e);
+    return log;
+}
+
 void CheckNoWindowsLeft()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

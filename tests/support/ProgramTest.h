@@ -43,6 +43,9 @@ bool ChooseMenuItem(const rt::Window& window, const std::string& itemName);
 // The content area of a window: its size excludes the menu bar and frame.
 QWidget* ContentOf(const rt::Window& window);
 
+// The runtime's lifecycle record ("construct Window1.Window1", ...), in order.
+QStringList LifecycleLog();
+
 // Fails the current test if a visible top-level widget is left over.
 void CheckNoWindowsLeft();
 

@@ -55,6 +55,12 @@ public:
     }
     void AddControl(const std::string& name, const Ref<Control>& control);
     Ref<Control> ControlByName(std::string_view name) const;
+    // The control of that name as class C (checked), or nothing.
+    template <class C>
+    Ref<C> ControlAs(std::string_view name) const
+    {
+        return CheckCast<C>(ControlByName(name));
+    }
 
     // Binds a control's event to a method of this window. The binding holds
     // the window weakly: an event that fires after the window has gone raises
