@@ -10,8 +10,10 @@
 
 #include <QClipboard>
 #include <QFile>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace vxtest;
@@ -370,6 +372,99 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), key);
                 QCOMPARE(OpenTitles().first(), "Duskvale 1 Mac n PC");
             }
+            rt::Quit(0);
+        });
+    }
+
+    // Select All changes the selection and nothing else: the view stays where
+    // it was, whether the text has the focus or not.
+    void selectAllKeepsTheView_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::addColumn<int>("platform");
+        QTest::addColumn<bool>("focusText");
+        QTest::addColumn<bool>("scrolled"); // half-way down before Select All
+        QTest::newRow("Window9, as it opens: Close has the focus") << 2 << 1 << false << false;
+        QTest::newRow("Window20, button focused, scrolled") << 6 << 2 << false << true;
+        QTest::newRow("Window20, text focused") << 6 << 2 << true << false;
+        QTest::newRow("Window20, text focused, scrolled") << 6 << 2 << true << true;
+    }
+
+    void selectAllKeepsTheView()
+    {
+        QFETCH(int, game);
+        QFETCH(int, platform);
+        QFETCH(bool, focusText);
+        QFETCH(bool, scrolled);
+        RunProgram([&] {
+            View(game, platform);
+            auto window = Front();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            if (focusText) {
+                TextWidget(*window)->setFocus();
+                QTRY_COMPARE(QApplication::focusWidget(), TextWidget(*window));
+            }
+            QScrollBar* bar = TextWidget(*window)->verticalScrollBar();
+            QVERIFY2(bar->maximum() > 0, "the text must be longer than its view");
+            if (scrolled)
+                bar->setValue(bar->maximum() / 2);
+            const int before = bar->value();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(window->EditField1()->SelLength(), static_cast<int>(rt::Len(window->EditField1()->Text())));
+            QCoreApplication::processEvents();
+            QCOMPARE(bar->value(), before);
+            rt::Quit(0);
+        });
+    }
+
+    // A menu opened from the keys and closed with Escape leaves the menu bar
+    // holding the keyboard; Copy still acts on the window's focused text.
+    void copyWhileTheMenuBarHoldsTheKeyboard()
+    {
+        RunProgram([] {
+            View(1, 2);
+            auto window = Front();
+            QWidget* top = rt::testing::WidgetOf(*window);
+            QVERIFY(QTest::qWaitForWindowActive(top));
+            TextWidget(*window)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), TextWidget(*window));
+            QTest::keyClick(TextWidget(*window), Qt::Key_A, Qt::ControlModifier);
+
+            QTest::keyClick(TextWidget(*window), Qt::Key_E, Qt::AltModifier);
+            QTRY_VERIFY(QApplication::activePopupWidget());
+            QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+            QTRY_VERIFY(!QApplication::activePopupWidget());
+            QCOMPARE(QApplication::focusWidget(), top->findChild<QMenuBar*>());
+
+            QVERIFY(rt::testing::ActionOf(*window, "EditCopy")->isEnabled());
+            QGuiApplication::clipboard()->clear();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+            QString expected = QString::fromStdString(window->EditField1()->Text());
+            expected.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+            QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+            rt::Quit(0);
+        });
+    }
+
+    // The menu's states are right as the window opens and follow the focus
+    // and the selection, without waiting for a menu to open or a key.
+    void menuStatesFollowTheWindow()
+    {
+        RunProgram([] {
+            View(1, 2);
+            auto window = Front();
+            auto enabled = [&window](const char* item) { return rt::testing::ActionOf(*window, item)->isEnabled(); };
+            QVERIFY(enabled("EditSelectAll"));
+            QVERIFY(!enabled("EditCopy"));
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            TextWidget(*window)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), TextWidget(*window));
+            TextWidget(*window)->selectAll(); // as a drag of the mouse would
+            QVERIFY(enabled("EditCopy"));
+            CloseWidget(*window)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), CloseWidget(*window));
+            QVERIFY(!enabled("EditCopy"));
+            QVERIFY(enabled("EditSelectAll"));
             rt::Quit(0);
         });
     }

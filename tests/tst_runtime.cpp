@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <limits>
 #include <stdexcept>
 
 using namespace vxtest;
@@ -280,6 +281,9 @@ private slots:
             auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*text));
             QCOMPARE(edit->textCursor().selectedText(), QString::fromUtf8("ab\u2029c\xc3\xa9"));
             text->SetSelLength(1000); // clamped to the text
+            QCOMPARE(text->SelLength(), 5);
+            text->SetSelLength(std::numeric_limits<int>::max()); // no overflow past the start
+            QCOMPARE(text->SelStart(), 1);
             QCOMPARE(text->SelLength(), 5);
             ProbeWindow::Instance()->Close();
             rt::Quit(0);

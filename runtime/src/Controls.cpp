@@ -41,34 +41,58 @@ protected:
     }
 };
 
-// UTF-16 offset of a code-point offset in the stored text, where each stored
-// CR stands for one block separator.
-int Utf16Offset(const std::string& text, int codePoints)
+// A position in a text area's stored text, counted both ways: in code
+// points, as the program counts, and in UTF-16 units, as the toolkit does.
+// Each stored CR stands for one block separator, one unit either way.
+struct TextPosition {
+    std::int64_t points = 0;
+    std::int64_t units = 0;
+};
+
+// Walks the stored UTF-8 text a code point at a time until stop(position) holds.
+template <class Stop>
+TextPosition Walk(const std::string& text, Stop stop)
 {
-    int units = 0;
-    int seen = 0;
-    for (std::size_t i = 0; i < text.size() && seen < codePoints;) {
+    TextPosition at;
+    for (std::size_t i = 0; i < text.size() && !stop(at);) {
         const auto c = static_cast<unsigned char>(text[i]);
         const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        units += length == 4 ? 2 : 1;
-        ++seen;
+        at.units += length == 4 ? 2 : 1;
+        ++at.points;
         i += length;
     }
-    return units + std::max(0, codePoints - seen);
+    return at;
+}
+
+std::int64_t Utf16Offset(const std::string& text, std::int64_t codePoints)
+{
+    const TextPosition at = Walk(text, [codePoints](TextPosition p) { return p.points >= codePoints; });
+    return at.units + std::max<std::int64_t>(0, codePoints - at.points);
 }
 
 int CodePointOffset(const std::string& text, int utf16)
 {
-    int units = 0;
-    int points = 0;
-    for (std::size_t i = 0; i < text.size() && units < utf16;) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
-        units += length == 4 ? 2 : 1;
-        ++points;
-        i += length;
-    }
-    return points;
+    return static_cast<int>(Walk(text, [utf16](TextPosition p) { return p.units >= utf16; }).points);
+}
+
+// Moves the cursor (and so the selection) without scrolling: setting a
+// cursor would bring it into view, and a selection changes nothing else.
+void SetCursorInPlace(QPlainTextEdit& edit, const QTextCursor& cursor)
+{
+    QScrollBar* vertical = edit.verticalScrollBar();
+    QScrollBar* horizontal = edit.horizontalScrollBar();
+    const int top = vertical->value();
+    const int left = horizontal->value();
+    edit.setTextCursor(cursor);
+    vertical->setValue(top);
+    horizontal->setValue(left);
+}
+
+// A text offset clamped to the document: 0 to its last position.
+int Clamped(std::int64_t offset, const QPlainTextEdit& edit)
+{
+    const std::int64_t limit = edit.document()->characterCount() - 1;
+    return static_cast<int>(std::clamp<std::int64_t>(offset, 0, limit));
 }
 
 using Entry = PropertyEntry<ControlPrivate>;
@@ -530,9 +554,8 @@ void TextArea::SetSelStart(int start)
 {
     auto& edit = Private().As<QPlainTextEdit>();
     QTextCursor cursor = edit.textCursor();
-    const int limit = edit.document()->characterCount() - 1;
-    cursor.setPosition(std::clamp(Utf16Offset(Private().text, std::max(0, start)), 0, limit));
-    edit.setTextCursor(cursor);
+    cursor.setPosition(Clamped(Utf16Offset(Private().text, std::max(0, start)), edit));
+    SetCursorInPlace(edit, cursor);
 }
 
 void TextArea::SetSelLength(int length)
@@ -540,11 +563,11 @@ void TextArea::SetSelLength(int length)
     auto& edit = Private().As<QPlainTextEdit>();
     QTextCursor cursor = edit.textCursor();
     const auto& text = Private().text;
-    const int start = CodePointOffset(text, cursor.selectionStart());
-    const int limit = edit.document()->characterCount() - 1;
+    // In 64 bits: a start plus a length near INT_MAX must clamp, not overflow.
+    const std::int64_t end = std::int64_t{CodePointOffset(text, cursor.selectionStart())} + std::max(0, length);
     cursor.setPosition(cursor.selectionStart());
-    cursor.setPosition(std::clamp(Utf16Offset(text, start + std::max(0, length)), 0, limit), QTextCursor::KeepAnchor);
-    edit.setTextCursor(cursor);
+    cursor.setPosition(Clamped(Utf16Offset(text, end), edit), QTextCursor::KeepAnchor);
+    SetCursorInPlace(edit, cursor);
 }
 
 // --- Label and Canvas ---------------------------------------------------
@@ -579,6 +602,11 @@ void Window::ConstructControl(Control& control)
             QString plain = edit->toPlainText();
             plain.replace(QLatin1Char('\n'), QLatin1Char('\r'));
             d.text = plain.toStdString();
+        });
+        // What the Edit menu offers follows the selection.
+        QObject::connect(edit, &QPlainTextEdit::selectionChanged, edit, [&d] {
+            if (auto window = d.window.lock())
+                window->Private().UpdateMenus();
         });
     }
     if (auto* button = qobject_cast<QPushButton*>(d.widget.data()))

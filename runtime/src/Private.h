@@ -23,6 +23,7 @@ class QAction;
 class QApplication;
 class QMenuBar;
 class QKeyEvent;
+class QPlainTextEdit;
 
 namespace rt {
 
@@ -137,7 +138,11 @@ public:
     void FinishProperties();
     void Place();
     void UpdateTabOrder();
-    QWidget* FocusedTextWidget() const;
+    // The front window's focused text area: the control that had the focus
+    // last, also while the menu bar holds the keyboard.
+    QPlainTextEdit* FocusedTextArea() const;
+    void FocusChanged(QWidget* now);
+    bool IsControl(const QWidget* candidate) const;
     Ref<PushButton> ButtonWhere(bool defaultButton) const;
 
     Window& q;
@@ -145,6 +150,7 @@ public:
     QPointer<WindowWidget> widget;
     QWidget* content = nullptr;
     QMenuBar* menuBar = nullptr;
+    QPointer<QWidget> focusedControl;
     Ref<MenuBar> bar;
     PropertyStore stored;
     std::vector<std::pair<std::string, Ref<Control>>> controls;

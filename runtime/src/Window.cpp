@@ -217,6 +217,12 @@ WindowPrivate::WindowPrivate(Window& window, std::string name) : q(window), clas
     content->setFixedSize(0, 0);
     layout->addWidget(content);
     ApplyWindowFlags();
+    QObject::connect(qApp, &QApplication::focusChanged, widget, [w = widget.data()](QWidget* old, QWidget* now) {
+        if (!w->owner)
+            return;
+        if ((old && old->window() == w) || (now && now->window() == w))
+            w->owner->FocusChanged(now);
+    });
 }
 
 WindowPrivate::~WindowPrivate()
@@ -282,17 +288,31 @@ void WindowPrivate::BuildMenuBar()
     UpdateMenus();
 }
 
-QWidget* WindowPrivate::FocusedTextWidget() const
+bool WindowPrivate::IsControl(const QWidget* candidate) const
 {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || focus->window() != widget)
-        focus = widget->focusWidget();
+    return candidate && candidate->window() == widget && candidate != menuBar && !menuBar->isAncestorOf(candidate);
+}
+
+QPlainTextEdit* WindowPrivate::FocusedTextArea() const
+{
+    // The menu bar takes the keyboard while a menu is used from the keys, and
+    // keeps it after Escape: the focused control is still the one the user left.
+    QWidget* focus = widget->focusWidget();
+    if (!IsControl(focus))
+        focus = focusedControl;
     return qobject_cast<QPlainTextEdit*>(focus);
+}
+
+void WindowPrivate::FocusChanged(QWidget* now)
+{
+    if (IsControl(now))
+        focusedControl = now;
+    UpdateMenus();
 }
 
 void WindowPrivate::UpdateMenus()
 {
-    auto* edit = qobject_cast<QPlainTextEdit*>(FocusedTextWidget());
+    auto* edit = FocusedTextArea();
     for (auto& [action, item] : actions) {
         bool enabled = false;
         if (item->IsQuitItem())
@@ -333,7 +353,7 @@ void WindowPrivate::TriggerItem(const Ref<MenuItem>& item)
         return;
     }
     if (const auto command = EditCommandFor(item->Name()); command != EditCommand::None)
-        RunEdit(command, qobject_cast<QPlainTextEdit*>(FocusedTextWidget()));
+        RunEdit(command, FocusedTextArea());
 }
 
 Ref<PushButton> WindowPrivate::ButtonWhere(bool defaultButton) const
@@ -439,6 +459,7 @@ void Window::Construct()
         d_->contentsChanged = false;
         for (const auto& [name, control] : d_->controls)
             control->d_->Raise(Event::Open);
+        d_->UpdateMenus();
     } catch (...) {
         d_->UnifiedClose();
         throw;
@@ -532,6 +553,7 @@ Ref<Control> Window::ControlByName(std::string_view name) const
 void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler)
 {
     d_->menuHandlers[itemName] = std::move(handler);
+    d_->UpdateMenus();
 }
 
 bool Window::HasMenuHandler(std::string_view itemName) const
