@@ -102,8 +102,7 @@ void Window3::CreateControls0()
 
 void Window3::AddMenuHandlers(rt::Window& window)
 {
-    auto self = rt::CheckCast<Window3>(rt::Ref<rt::Window>(window.shared_from_this()));
-    self->AddMenuHandler("FileSavetheLogo", [self] { return self->FileSavetheLogo_Action(); });
+    rt::CheckCast<Window3>(window).AddMenuHandler("FileSavetheLogo", &Window3::FileSavetheLogo_Action);
 }
 
 void Window3::PushButton1_Action(rt::PushButton&)

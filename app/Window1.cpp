@@ -81,8 +81,7 @@ void Window1::CreateControls0()
 
 void Window1::AddMenuHandlers(rt::Window& window)
 {
-    auto self = rt::CheckCast<Window1>(rt::Ref<rt::Window>(window.shared_from_this()));
-    self->AddMenuHandler("FileAbout", [self] { return self->FileAbout_Action(); });
+    rt::CheckCast<Window1>(window).AddMenuHandler("FileAbout", &Window1::FileAbout_Action);
 }
 
 void Window1::PopupMenu1_Open(rt::PopupMenu&)

@@ -60,8 +60,7 @@ void CheatWindow::CreateCloseButton()
 
 void CheatWindow::AddMenuHandlers(rt::Window& window)
 {
-    auto self = rt::CheckCast<CheatWindow>(rt::Ref<rt::Window>(window.shared_from_this()));
-    self->AddMenuHandler("EditSelectAll", [self] { return self->EditSelectAll_Action(); });
+    rt::CheckCast<CheatWindow>(window).AddMenuHandler("EditSelectAll", &CheatWindow::EditSelectAll_Action);
 }
 
 void CheatWindow::PushButton1_Action(rt::PushButton&)

@@ -28,11 +28,13 @@ public:
     static constexpr const char* kClassName = "ProbeWindow.ProbeWindow";
     static inline std::function<void()> onAction;
     static inline bool closeBox = true;
+    static inline bool failToCreateControls = false;
     ProbeWindow() : rt::Window(kClassName) {}
     static rt::Ref<ProbeWindow> Instance() { return rt::ImplicitInstance<ProbeWindow>(); }
 
     rt::Ref<rt::PushButton> Button() const { return ControlAs<rt::PushButton>("Button"); }
     rt::Ref<rt::TextArea> Text() const { return ControlAs<rt::TextArea>("Text"); }
+    rt::Ref<rt::PushButton> Other() const { return ControlAs<rt::PushButton>("Other"); }
     void Button_Action(rt::PushButton&)
     {
         g_events.push_back("action");
@@ -57,22 +59,40 @@ protected:
         Bind(Button(), rt::Event::Action, &ProbeWindow::Button_Action);
         AddControl("Text", New<rt::TextArea>());
         Text()->SetProperties({{"Top", std::int32_t{30}}, {"Width", std::int32_t{200}}, {"Height", std::int32_t{60}},
-                               {"ReadOnly", true}});
+                               {"ReadOnly", true}, {"TabIndex", std::int32_t{1}}});
+        if (failToCreateControls)
+            throw rt::NilObjectException();
+        AddControl("Other", New<rt::PushButton>());
+        Other()->SetProperties({{"Left", std::int32_t{100}}, {"Caption", std::string("Other")},
+                                {"Width", std::int32_t{60}}, {"Height", std::int32_t{20}}, {"TabIndex", std::int32_t{0}}});
+        // The keyboard order runs against the order of creation.
+        Button()->SetProperties({{"TabIndex", std::int32_t{2}}});
     }
     void AddMenuHandlers(rt::Window& window) override
     {
         g_events.push_back("AddMenuHandlers");
-        auto self = rt::CheckCast<ProbeWindow>(rt::Ref<rt::Window>(window.shared_from_this()));
-        self->AddMenuHandler("EditSelectAll", [] {
-            g_events.push_back("select all");
-            return false;
-        });
-        self->AddMenuHandler("NoSuchItem", [] {
-            g_events.push_back("never");
-            return false;
-        });
+        auto& self = rt::CheckCast<ProbeWindow>(window);
+        self.AddMenuHandler("EditSelectAll", &ProbeWindow::EditSelectAll_Action);
+        self.AddMenuHandler("NoSuchItem", &ProbeWindow::NoSuchItem_Action);
+    }
+
+private:
+    bool EditSelectAll_Action()
+    {
+        g_events.push_back("select all");
+        return false;
+    }
+    bool NoSuchItem_Action()
+    {
+        g_events.push_back("never");
+        return false;
     }
 };
+
+bool Destroyed(const char* className)
+{
+    return LifecycleLog().contains(QStringLiteral("destroy %1").arg(className));
+}
 
 } // namespace
 
@@ -85,6 +105,7 @@ private slots:
         g_events.clear();
         ProbeWindow::onAction = nullptr;
         ProbeWindow::closeBox = true;
+        ProbeWindow::failToCreateControls = false;
     }
     void cleanup() { CheckNoWindowsLeft(); }
 
@@ -110,29 +131,91 @@ private slots:
         });
     }
 
-    void closingFromItsOwnHandler()
+    // A closed window stays whole until the events that closed it have
+    // returned; then it goes, and its widgets with it. Its own handler may
+    // still use it after Close.
+    void closedWindowGoesAfterItsEvents_data()
     {
-        RunProgram([] {
+        QTest::addColumn<bool>("closeBox");
+        QTest::newRow("Close from its own button") << false;
+        QTest::newRow("the close box") << true;
+    }
+
+    void closedWindowGoesAfterItsEvents()
+    {
+        QFETCH(bool, closeBox);
+        RunProgram([&] {
             auto window = ProbeWindow::Instance();
             rt::Ref<rt::PushButton> button = window->Button();
             QPointer<QWidget> widget = rt::testing::WidgetOf(*window);
-            std::weak_ptr<rt::Window> weak = window.Shared();
-            ProbeWindow::onAction = [weak] {
-                auto self = weak.lock();
-                self->Close();
-                // Closed, yet whole while its own event runs.
-                QVERIFY(!self->IsOpen());
-                QCOMPARE(ProbeWindow::Instance()->Title(), "Probe"); // a fresh instance
-                QCOMPARE(rt::CheckCast<ProbeWindow>(rt::Ref<rt::Window>(self))->Button()->Caption(), "Go");
+            ProbeWindow* raw = window.Get();
+            window.Clear();
+            ProbeWindow::onAction = [raw] {
+                raw->Close();
+                QVERIFY(!raw->IsOpen());
+                g_events.push_back(raw->Title());
+                g_events.push_back(raw->Button()->Caption());
+                // The class may have a new instance at once.
+                QVERIFY(ProbeWindow::Instance().Get() != raw);
                 ProbeWindow::Instance()->Close();
             };
-            window.Clear();
-            QTest::mouseClick(rt::testing::WidgetOf(*button), Qt::LeftButton);
+            if (closeBox)
+                widget->close();
+            else
+                QTest::mouseClick(rt::testing::WidgetOf(*button), Qt::LeftButton);
+            QVERIFY(!rt::GetImplicitWindow(ProbeWindow::kClassName));
+            // Still inside the event that closed it.
+            QVERIFY(!Destroyed(ProbeWindow::kClassName));
+            QVERIFY(widget);
+            QTRY_VERIFY(Destroyed(ProbeWindow::kClassName));
             QTRY_VERIFY(!widget);
-            QVERIFY(weak.expired());
+            if (!closeBox)
+                QCOMPARE(g_events, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers", "action",
+                                                             "Probe", "Go", "Layout", "CreateControls",
+                                                             "AddMenuHandlers"}));
             QCOMPARE(rt::testing::OpenWindows().size(), 1u);
             // A control whose window has gone raises instead of crashing.
             QVERIFY_THROWS_EXCEPTION(rt::NilObjectException, button->Push());
+            rt::Quit(0);
+        });
+    }
+
+    // A window whose construction fails leaves nothing behind: the next call
+    // of the accessor builds a fresh one.
+    void failedConstructionLeavesNoWindow()
+    {
+        RunProgram([] {
+            ProbeWindow::failToCreateControls = true;
+            QVERIFY_THROWS_EXCEPTION(rt::NilObjectException, ProbeWindow::Instance());
+            QVERIFY(!rt::GetImplicitWindow(ProbeWindow::kClassName));
+            QCOMPARE(OpenTitles(), QStringList{"Vexorin 2.1"});
+            QTRY_VERIFY(Destroyed(ProbeWindow::kClassName));
+
+            ProbeWindow::failToCreateControls = false;
+            auto window = ProbeWindow::Instance();
+            QVERIFY(window->Other());
+            QCOMPARE(OpenTitles(), (QStringList{"Probe", "Vexorin 2.1"}));
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // Tab follows the controls' TabIndex, not the order of their creation.
+    void tabOrderFollowsTabIndex()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            const QList<QWidget*> order = {rt::testing::WidgetOf(*window->Other()),
+                                           rt::testing::WidgetOf(*window->Text()),
+                                           rt::testing::WidgetOf(*window->Button())};
+            order[0]->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), order[0]);
+            for (int i = 1; i < order.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), order[i]);
+            }
+            window->Close();
             rt::Quit(0);
         });
     }

@@ -4,7 +4,6 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QTimer>
 #include <QUrl>
 
 #include <algorithm>
@@ -227,15 +226,15 @@ void UnhandledException(std::exception_ptr e)
 void RuntimeFinalize()
 {
     auto& s = State();
-    // Windows go first, while the toolkit still runs; then what they left behind.
+    // Windows go first, while the toolkit still runs: the loop has ended, so
+    // no event of theirs is running. Then what they handed to the loop: the
+    // closed windows, and after them their widgets.
     std::vector<std::shared_ptr<Window>> windows;
     windows.swap(s.openWindows);
-    for (auto& w : windows)
-        w->Private().menuHandlers.clear();
     s.implicitWindows.clear();
     windows.clear();
-    s.closedWindows.clear();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (int pass = 0; pass < 2; ++pass)
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.app.Clear();
     s.helper = nullptr;
 }
@@ -271,18 +270,23 @@ void ShowURL(const std::string& url)
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
-void ScheduleClosedWindowDestruction()
+namespace {
+
+// Holds a closed window until the event loop is back where the window was
+// closed: QObject::deleteLater waits for exactly that.
+class ClosedWindow final : public QObject {
+public:
+    explicit ClosedWindow(std::shared_ptr<Window> window) : QObject(qApp), window_(std::move(window)) {}
+
+private:
+    std::shared_ptr<Window> window_;
+};
+
+} // namespace
+
+void DestroyLater(std::shared_ptr<Window> window)
 {
-    auto& s = State();
-    if (s.destroyScheduled)
-        return;
-    s.destroyScheduled = true;
-    QTimer::singleShot(0, qApp, [] {
-        auto& st = State();
-        st.destroyScheduled = false;
-        std::vector<std::shared_ptr<Window>> dying;
-        dying.swap(st.closedWindows);
-    });
+    (new ClosedWindow(std::move(window)))->deleteLater();
 }
 
 void BringToFront(Window& window)

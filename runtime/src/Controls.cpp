@@ -415,8 +415,8 @@ void ControlPrivate::Raise(Event event)
     auto it = handlers.find(event);
     if (it == handlers.end())
         return;
-    // Handlers may close the window: run copies, with the control kept alive.
-    auto self = q.shared_from_this();
+    // A handler may close the window, which destroys nothing before the
+    // event returns; it may not add handlers to the list being run.
     auto list = it->second;
     for (const auto& handler : list)
         RunProgramCode(handler);
@@ -427,11 +427,10 @@ void ControlPrivate::Raise(Event event)
 Control::Control() : d_(std::make_unique<ControlPrivate>(*this)) {}
 Control::~Control()
 {
-    if (d_->widget) {
-        // Its lambdas refer to this control: none may run once it has gone.
+    // The widget belongs to its window's widgets and goes with them; its
+    // lambdas refer to this control, so none may run once it has gone.
+    if (d_->widget)
         QObject::disconnect(d_->widget, nullptr, nullptr, nullptr);
-        d_->widget->deleteLater();
-    }
 }
 
 ControlPrivate& Control::Private() const

@@ -98,9 +98,6 @@ struct RuntimeState {
     // Open windows, front first.
     std::vector<std::shared_ptr<Window>> openWindows;
     std::map<std::string, std::weak_ptr<Window>, std::less<>> implicitWindows;
-    // Closed windows kept alive until the events that closed them have returned.
-    std::vector<std::shared_ptr<Window>> closedWindows;
-    bool destroyScheduled = false;
     bool quitRequested = false;
     int exitCode = 0;
     bool reporting = false;
@@ -116,7 +113,9 @@ RuntimeState& State();
 // helper hands back is reported and ends the program with status 1; any other
 // exception ends the loop and is rethrown from RuntimeRun.
 void RunProgramCode(const std::function<void()>& code);
-void ScheduleClosedWindowDestruction();
+// Hands a closed window to the event loop, which destroys it once the events
+// that closed it have returned.
+void DestroyLater(std::shared_ptr<Window> window);
 void BringToFront(Window& window);
 void LogLifecycle(std::string entry);
 

@@ -227,12 +227,16 @@ WindowPrivate::WindowPrivate(Window& window, std::string name) : q(window), clas
 
 WindowPrivate::~WindowPrivate()
 {
-    if (widget) {
-        widget->owner = nullptr;
-        widget->hide();
-        // The widget may be inside one of its own events: let the loop delete it.
-        widget->deleteLater();
-    }
+    if (!widget)
+        return;
+    // Nothing of the toolkit may call into this window once it has gone.
+    widget->owner = nullptr;
+    QObject::disconnect(qApp, nullptr, widget, nullptr);
+    for (QObject* sender : widget->findChildren<QObject*>())
+        QObject::disconnect(sender, nullptr, widget, nullptr);
+    widget->hide();
+    // The widget may be inside one of its own events: let the loop delete it.
+    widget->deleteLater();
 }
 
 void WindowPrivate::FinishProperties()
@@ -341,8 +345,6 @@ bool WindowPrivate::MenuClaimsShortcut(const QKeyEvent& event)
 
 void WindowPrivate::TriggerItem(const Ref<MenuItem>& item)
 {
-    // Keep the window alive while its command runs, even if it closes itself.
-    auto self = q.shared_from_this();
     if (auto it = menuHandlers.find(item->Name()); it != menuHandlers.end()) {
         auto handler = it->second;
         RunProgramCode([&handler] { (void)handler(); });
@@ -418,15 +420,10 @@ void WindowPrivate::UnifiedClose()
         if (it->second.lock().get() == &q)
             s.implicitWindows.erase(it);
     }
-    // Handlers hold their window: dropping them breaks that cycle.
-    std::map<std::string, std::function<bool()>, std::less<>> handlers;
-    handlers.swap(menuHandlers);
     if (widget && widget->isVisible())
         widget->close();
-    if (self) {
-        s.closedWindows.push_back(std::move(self));
-        ScheduleClosedWindowDestruction();
-    }
+    if (self)
+        DestroyLater(std::move(self));
 }
 
 // --- Window -------------------------------------------------------------
@@ -550,7 +547,7 @@ Ref<Control> Window::ControlByName(std::string_view name) const
     return {};
 }
 
-void Window::AddMenuHandler(const std::string& itemName, std::function<bool()> handler)
+void Window::RegisterMenuHandler(const std::string& itemName, std::function<bool()> handler)
 {
     d_->menuHandlers[itemName] = std::move(handler);
     d_->UpdateMenus();

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <variant>
 #include <vector>
@@ -77,6 +78,16 @@ Ref<T> CheckCast(const Ref<U>& r)
     if (!p)
         throw IllegalCastException("object is not of the expected class");
     return Ref<T>(std::move(p));
+}
+
+// The same for an object reached by reference.
+template <class T, class U, class = std::enable_if_t<std::is_base_of_v<U, T>>>
+T& CheckCast(U& object)
+{
+    auto* p = dynamic_cast<T*>(&object);
+    if (!p)
+        throw IllegalCastException("object is not of the expected class");
+    return *p;
 }
 
 struct Color {

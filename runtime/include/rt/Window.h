@@ -1,6 +1,10 @@
 // Windows. Every window class has at most one live instance, found by the
-// class's doubled name; the runtime owns open windows and destroys a closed
-// one only after the event that closed it has returned.
+// class's doubled name.
+//
+// Lifetime, in one rule: the runtime's list of open windows owns each open
+// window; closing hands the window to the event loop, which destroys it, and
+// with it its controls and widgets, once the events that closed it have
+// returned. Event bindings and menu handlers hold their window weakly.
 #pragma once
 
 #include "rt/Controls.h"
@@ -79,8 +83,22 @@ public:
         });
     }
 
-    // Registers the handler of the menu item of this name in this window.
-    void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+    // Registers a method of this window as the handler of the menu item of
+    // this name. Like an event binding it holds the window weakly, so a
+    // window's own handlers never keep it alive.
+    template <class W>
+    void AddMenuHandler(const std::string& itemName, bool (W::*method)())
+    {
+        std::weak_ptr<W> window = std::dynamic_pointer_cast<W>(shared_from_this());
+        if (window.expired())
+            throw IllegalCastException("menu handler of another window class");
+        RegisterMenuHandler(itemName, [window, method] {
+            auto w = window.lock();
+            if (!w)
+                RaiseNilObjectException();
+            return ((*w).*method)();
+        });
+    }
     bool HasMenuHandler(std::string_view itemName) const;
 
     WindowPrivate& Private() const { return *d_; }
@@ -93,6 +111,7 @@ protected:
 
 private:
     void ConstructControl(Control& control);
+    void RegisterMenuHandler(const std::string& itemName, std::function<bool()> handler);
     std::unique_ptr<WindowPrivate> d_;
 };
 
