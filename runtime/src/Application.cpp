@@ -66,13 +66,18 @@ RuntimeState& State()
     return state;
 }
 
-void LogLifecycle(std::string entry)
+namespace {
+Observer* g_observer = nullptr;
+} // namespace
+
+void SetObserver(Observer* observer)
 {
-    // A record of the recent past, not a history: it must not grow with a long run.
-    auto& log = State().lifecycleLog;
-    if (log.size() >= 4096)
-        log.erase(log.begin(), log.begin() + 1024);
-    log.push_back(std::move(entry));
+    g_observer = observer;
+}
+
+Observer* CurrentObserver()
+{
+    return g_observer;
 }
 
 Application::Application() = default;
@@ -153,8 +158,7 @@ void RuntimeInit()
     s.quitRequested = false;
     s.exitCode = 0;
     s.foreign = nullptr;
-    s.registryLog.clear();
-    s.lifecycleLog.clear();
+    Observe([](Observer& o) { o.RuntimeStarted(); });
 }
 
 void RuntimeSetExceptionHelper(ExceptionHelper helper)

@@ -181,19 +181,15 @@ namespace {
 void RuntimeRegisterFileType(const std::string& name, const std::string& creator, const std::string& type,
                              const std::string& extensions)
 {
-    auto& s = State();
-    RegistryEntry entry{"register", name, creator, type, extensions};
-    s.registryLog.push_back(entry);
-    s.registeredTypes.push_back(entry);
-    LogLifecycle("register " + name);
+    RegistryEntry entry{name, creator, type, extensions};
+    Observe([&](Observer& o) { o.TypeRegistered(entry); });
+    State().registeredTypes.push_back(std::move(entry));
 }
 
 void RuntimeDeregisterFileType(const std::string& name)
 {
-    auto& s = State();
-    s.registryLog.push_back({"withdraw", name, {}, {}, {}});
-    LogLifecycle("withdraw " + name);
-    std::erase_if(s.registeredTypes, [&](const RegistryEntry& e) { return e.name == name; });
+    Observe([&](Observer& o) { o.TypeWithdrawn(name); });
+    std::erase_if(State().registeredTypes, [&](const RegistryEntry& e) { return e.name == name; });
 }
 
 } // namespace

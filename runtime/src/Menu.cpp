@@ -43,7 +43,7 @@ MenuBar::MenuBar(std::string className) : className_(std::move(className)) {}
 
 MenuBar::~MenuBar()
 {
-    LogLifecycle("release " + className_);
+    Observe([this](Observer& o) { o.MenuBarReleased(className_); });
 }
 
 } // namespace rt

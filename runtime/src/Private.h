@@ -82,15 +82,40 @@ void ApplyProperties(Target& target, const std::string& className, PropertyStore
     target.FinishProperties();
 }
 
-// The runtime's global state: one per process, reset by RuntimeInit.
+// A document type as the registry knows it.
 struct RegistryEntry {
-    std::string action; // "register" or "withdraw"
     std::string name;
     std::string creator;
     std::string type;
     std::string extensions;
 };
 
+// What happens to the runtime's objects over their lives. The shipped
+// program installs no observer and so records nothing; the test support
+// installs one.
+class Observer {
+public:
+    virtual ~Observer() = default;
+    virtual void RuntimeStarted() = 0;
+    virtual void WindowConstructed(std::string_view className) = 0;
+    virtual void WindowDestroyed(std::string_view className) = 0;
+    virtual void TypeRegistered(const RegistryEntry& type) = 0;
+    virtual void TypeWithdrawn(std::string_view name) = 0;
+    virtual void MenuBarReleased(std::string_view className) = 0;
+};
+
+void SetObserver(Observer* observer);
+Observer* CurrentObserver();
+
+// Tells the observer, where one is installed.
+template <class Tell>
+void Observe(Tell tell)
+{
+    if (Observer* observer = CurrentObserver())
+        tell(*observer);
+}
+
+// The runtime's global state: one per process, reset by RuntimeInit.
 struct RuntimeState {
     std::unique_ptr<QApplication> ownedApp;
     ExceptionHelper helper;
@@ -103,8 +128,6 @@ struct RuntimeState {
     bool reporting = false;
     std::exception_ptr foreign;
     std::vector<RegistryEntry> registeredTypes; // currently registered, in order
-    std::vector<RegistryEntry> registryLog;
-    std::vector<std::string> lifecycleLog;
 };
 
 RuntimeState& State();
@@ -117,7 +140,6 @@ void RunProgramCode(const std::function<void()>& code);
 // that closed it have returned.
 void DestroyLater(std::shared_ptr<Window> window);
 void BringToFront(Window& window);
-void LogLifecycle(std::string entry);
 
 class WindowWidget;
 

@@ -432,7 +432,7 @@ Window::Window(std::string className) : d_(std::make_unique<WindowPrivate>(*this
 
 Window::~Window()
 {
-    LogLifecycle("destroy " + d_->className);
+    Observe([this](Observer& o) { o.WindowDestroyed(d_->className); });
 }
 
 const std::string& Window::ClassName() const
@@ -444,7 +444,7 @@ void Window::Construct()
 {
     auto& s = State();
     auto self = shared_from_this();
-    LogLifecycle("construct " + d_->className);
+    Observe([this](Observer& o) { o.WindowConstructed(d_->className); });
     s.implicitWindows[d_->className] = self;
     s.openWindows.insert(s.openWindows.begin(), self);
     d_->open = true;
