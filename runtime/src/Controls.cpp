@@ -455,11 +455,6 @@ std::optional<Value> Control::PropertyValue(std::string_view name) const
     return std::nullopt;
 }
 
-Ref<Window> Control::Window() const
-{
-    return Ref<rt::Window>(d_->window.lock());
-}
-
 void Control::AddEventHandler(Event event, std::function<void()> handler)
 {
     if (event == Event::Action && ClassName() != "PushButton")
@@ -469,8 +464,6 @@ void Control::AddEventHandler(Event event, std::function<void()> handler)
 
 bool Control::Enabled() const { return d_->Widget().isEnabled(); }
 bool Control::Visible() const { return !d_->Widget().isHidden(); }
-bool Control::HasFocus() const { return d_->Widget().hasFocus(); }
-void Control::SetFocus() { d_->Widget().setFocus(Qt::OtherFocusReason); }
 int Control::TabIndex() const { return d_->tabIndex; }
 
 void TextControl::SetTextSize(float size)

@@ -52,18 +52,6 @@ std::string FolderItem::Name() const
     return path_.filename().string();
 }
 
-bool FolderItem::Exists() const
-{
-    std::error_code ec;
-    return std::filesystem::exists(path_, ec);
-}
-
-bool FolderItem::Directory() const
-{
-    std::error_code ec;
-    return std::filesystem::is_directory(path_, ec);
-}
-
 Ref<FolderItem> FolderItem::Parent() const
 {
     if (!path_.has_parent_path() || path_.parent_path() == path_)

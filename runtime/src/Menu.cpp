@@ -12,13 +12,6 @@ void MenuItem::Append(Ref<MenuItem> item)
     children_.push_back(std::move(item));
 }
 
-Ref<MenuItem> MenuItem::Item(int index) const
-{
-    if (index < 0 || index >= Count())
-        throw RuntimeException("menu item index " + std::to_string(index) + " is out of bounds");
-    return children_[static_cast<std::size_t>(index)];
-}
-
 Ref<MenuItem> MenuItem::Child(std::string_view name) const
 {
     for (const auto& child : children_) {

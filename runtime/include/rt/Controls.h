@@ -33,15 +33,10 @@ public:
     // The last value stored under a known property name, or nothing.
     std::optional<Value> PropertyValue(std::string_view name) const;
 
-    // The window that holds the control; raises NilObjectException once it has gone.
-    Ref<rt::Window> Window() const;
-
     void AddEventHandler(Event event, std::function<void()> handler);
 
     bool Enabled() const;
     bool Visible() const;
-    bool HasFocus() const;
-    void SetFocus();
     int TabIndex() const;
 
     ControlPrivate& Private() const;

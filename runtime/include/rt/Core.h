@@ -56,7 +56,6 @@ public:
     }
     T& operator*() const { return *operator->(); }
     explicit operator bool() const { return static_cast<bool>(p_); }
-    bool IsNil() const { return !p_; }
     const std::shared_ptr<T>& Shared() const { return p_; }
     T* Get() const { return p_.get(); }
     void Clear() { p_.reset(); }

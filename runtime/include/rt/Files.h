@@ -35,8 +35,6 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::string Name() const;
-    bool Exists() const;
-    bool Directory() const;
     Ref<FolderItem> Parent() const;
     // The entry of that name inside this folder, whether it exists or not.
     Ref<FolderItem> Child(std::string_view name) const;
@@ -74,7 +72,6 @@ public:
     const std::string& Extensions() const { return extensions_; }
     const std::string& MacType() const { return macType_; }
     const std::string& MacCreator() const { return macCreator_; }
-    bool Registered() const { return registered_; }
 
     std::string ToString();
 

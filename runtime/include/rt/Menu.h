@@ -29,8 +29,6 @@ public:
     bool IsSeparator() const { return text_ == "-"; }
 
     void Append(Ref<MenuItem> item);
-    int Count() const { return static_cast<int>(children_.size()); }
-    Ref<MenuItem> Item(int index) const;
     // The direct child of this name, or nothing.
     Ref<MenuItem> Child(std::string_view name) const;
     // This item or any descendant of this name, or nothing.
