@@ -48,6 +48,9 @@ public:
         for (const auto& e : entries_)
             index_.emplace(e.name, &e);
     }
+    // The index points into this table's own rows.
+    PropertyTable(const PropertyTable&) = delete;
+    PropertyTable& operator=(const PropertyTable&) = delete;
     const PropertyEntry<Target>* Find(std::string_view name) const
     {
         auto it = index_.find(name);
