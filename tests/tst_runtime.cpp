@@ -136,6 +136,28 @@ private slots:
         });
     }
 
+    void showBringsBackAMinimisedWindow()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QWidget* widget = rt::testing::WidgetOf(*window);
+            QVERIFY(QTest::qWaitForWindowActive(widget));
+            widget->showMinimized();
+            QVERIFY(widget->isMinimized());
+            auto main = rt::GetImplicitWindow("Window1.Window1");
+            main->Show();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*main)));
+
+            ProbeWindow::Instance()->Show();
+            QVERIFY(ProbeWindow::Instance() == window);
+            QVERIFY(!widget->isMinimized());
+            QVERIFY(QTest::qWaitForWindowActive(widget));
+            QVERIFY(rt::testing::OpenWindows().front() == rt::Ref<rt::Window>(window));
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     void storedProperties_data()
     {
         QTest::addColumn<QString>("name");
