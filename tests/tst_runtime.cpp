@@ -243,6 +243,7 @@ private slots:
     {
         QFETCH(bool, runtimeException);
         QString reported;
+        QString title;
         const int status = RunProgram([&] {
             auto window = ProbeWindow::Instance();
             ProbeWindow::onAction = [runtimeException] {
@@ -254,6 +255,7 @@ private slots:
                 OnNextModal([&](QWidget* modal) {
                     auto* box = qobject_cast<QMessageBox*>(modal);
                     reported = box->text();
+                    title = box->windowTitle();
                     box->button(QMessageBox::Ok)->click();
                 });
             }
@@ -261,8 +263,10 @@ private slots:
             QVERIFY(rt::testing::QuitRequested());
         });
         QCOMPARE(status, 1);
-        if (runtimeException)
+        if (runtimeException) {
             QVERIFY2(reported.contains("NilObjectException"), qPrintable(reported));
+            QCOMPARE(title, "Vexorin");
+        }
         // Finalisation ran in full either way.
         const auto log = rt::testing::LifecycleLog();
         QCOMPARE(log.back(), "release MenuBar1.MenuBar1");

@@ -108,6 +108,12 @@ int g_argc = 1;
 char g_arg0[] = "vexorin";
 char* g_argv[] = {g_arg0, nullptr};
 
+// Untitled, a box would carry the executable's file name.
+QString BoxTitle()
+{
+    return QStringLiteral("Vexorin");
+}
+
 void ReportRuntimeException(const std::exception_ptr& handed)
 {
     std::string className = "RuntimeException";
@@ -126,7 +132,7 @@ void ReportRuntimeException(const std::exception_ptr& handed)
     auto& s = State();
     if (!s.quitRequested && !s.reporting) {
         s.reporting = true;
-        QMessageBox box(QMessageBox::Critical, QString(),
+        QMessageBox box(QMessageBox::Critical, BoxTitle(),
                         QStringLiteral("An exception of class %1 was not handled. The application must shut down.")
                             .arg(QString::fromStdString(className)),
                         QMessageBox::Ok);
@@ -260,7 +266,7 @@ void Quit(int code)
 void MsgBox(const std::string& text)
 {
     // Over the window in front, modal to the whole program.
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, BoxTitle(), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

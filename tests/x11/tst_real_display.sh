@@ -139,4 +139,30 @@ wait "$app" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q: $(cat "$work/program.log")"
 pass "Ctrl+Q ends the program"
 
+# Escape presses "Quit": its "Thank You" box bears the program's name, not the
+# executable's, and the program ends once the box is answered.
+"$program" >"$work/program.log" 2>&1 &
+app=$!
+pids+=($app)
+main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
+  || fail "the main window did not appear again"
+activate "$main"
+xdotool key Escape
+box_appears() {
+  box=$(xdotool search --onlyvisible --class '^vexorin$' 2>/dev/null | grep -vx "$main" | head -n1)
+  [ -n "$box" ]
+}
+wait_for box_appears || fail "no message box appeared after Escape"
+for property in WM_NAME _NET_WM_NAME; do
+  name=$(xprop -id "$box" "$property" | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')
+  [ "$name" = "Vexorin" ] || fail "the Thank You box's $property is \"$name\", expected \"Vexorin\""
+done
+activate "$box"
+xdotool key Return
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Thank You"
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after Thank You: $(cat "$work/program.log")"
+pass "the Thank You box is named Vexorin"
+
 echo "$passed passed, 0 failed"
