@@ -69,15 +69,29 @@ view_in_main() {
   activate "$main"
   xdotool key Return
 }
+visible_windows() { xdotool search --onlyvisible --class '^vexorin$' 2>/dev/null | wc -l; }
+more_visible_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
 about_in_main() {
   activate "$main"
+  local before
+  before=$(visible_windows)
+  xdotool key alt+f
+  wait_for more_visible_windows_than "$before" || fail "the File menu did not open"
   # File opens with Quit chosen; About is the item below it.
-  xdotool key --delay 100 alt+f Down Return
+  xdotool key Down Return
+}
+# The window manager slides a window it restores back into place.
+stands_still() {
+  local before
+  before=$(xdotool getwindowgeometry "$1")
+  sleep 0.1
+  [ "$(xdotool getwindowgeometry "$1")" = "$before" ]
 }
 # "V H" has no key of its own: click it, 191 below the content's top, which
 # lies below the window's own menu bar.
 version_history_in_about() {
   activate "$about"
+  wait_for stands_still "$about" || fail "the About window does not stand still"
   eval "$(xdotool getwindowgeometry --shell "$about")"
   xdotool mousemove --window "$about" 51 $((HEIGHT - 368 + 201)) click 1
 }
