@@ -220,6 +220,28 @@ private slots:
         });
     }
 
+    void showBringsBackAMinimisedWindow()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QWidget* widget = rt::testing::WidgetOf(*window);
+            QVERIFY(QTest::qWaitForWindowActive(widget));
+            widget->showMinimized();
+            QVERIFY(widget->isMinimized());
+            auto main = rt::GetImplicitWindow("Window1.Window1");
+            main->Show();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*main)));
+
+            ProbeWindow::Instance()->Show();
+            QVERIFY(ProbeWindow::Instance() == window);
+            QVERIFY(!widget->isMinimized());
+            QVERIFY(QTest::qWaitForWindowActive(widget));
+            QVERIFY(rt::testing::OpenWindows().front() == rt::Ref<rt::Window>(window));
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     void storedProperties_data()
     {
         QTest::addColumn<QString>("name");
@@ -305,6 +327,7 @@ private slots:
     {
         QFETCH(bool, runtimeException);
         QString reported;
+        QString title;
         const int status = RunProgram([&] {
             auto window = ProbeWindow::Instance();
             ProbeWindow::onAction = [runtimeException] {
@@ -316,6 +339,7 @@ private slots:
                 OnNextModal([&](QWidget* modal) {
                     auto* box = qobject_cast<QMessageBox*>(modal);
                     reported = box->text();
+                    title = box->windowTitle();
                     box->button(QMessageBox::Ok)->click();
                 });
             }
@@ -323,8 +347,10 @@ private slots:
             QVERIFY(rt::testing::QuitRequested());
         });
         QCOMPARE(status, 1);
-        if (runtimeException)
+        if (runtimeException) {
             QVERIFY2(reported.contains("NilObjectException"), qPrintable(reported));
+            QCOMPARE(title, "Vexorin");
+        }
         // Finalisation ran in full either way.
         const auto log = rt::testing::LifecycleLog();
         QCOMPARE(log.back(), "release MenuBar1.MenuBar1");

@@ -177,15 +177,19 @@ private slots:
             QWidget* top = WidgetOf("Window1.Window1");
             QVERIFY(QTest::qWaitForWindowActive(top));
             auto text = std::make_shared<QString>();
-            OnNextModal([&, text](QWidget* modal) {
+            auto title = std::make_shared<QString>();
+            OnNextModal([&, text, title](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 QVERIFY(box);
                 *text = box->text();
+                *title = box->windowTitle();
                 runningDuringMessage = !rt::testing::QuitRequested();
                 box->button(QMessageBox::Ok)->click();
             });
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QCOMPARE(*text, "Thank You");
+            // The program's name, not the executable's.
+            QCOMPARE(*title, "Vexorin");
         });
         QCOMPARE(status, 0);
         QVERIFY(runningDuringMessage);

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <vector>
 
 namespace rt {
 
@@ -63,6 +65,60 @@ int g_argc = 1;
 char g_arg0[] = "vexorin";
 char* g_argv[] = {g_arg0, nullptr};
 
+// Untitled, a box would carry the executable's file name.
+QString BoxTitle()
+{
+    return QStringLiteral("Vexorin");
+}
+
+// Without a display the toolkit prints a few warnings and then aborts with a
+// fatal message that blames the installation. While the application object is
+// being made its messages are held back: the fatal one becomes one plain line
+// and status 1, and if all goes well the others pass on as they came.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> g_heldMessages;
+
+[[noreturn]] void NoWindowSystem()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const QByteArray display = qgetenv("DISPLAY");
+    // A window system chosen by hand may have failed for reasons of its own.
+    if (!platform.isEmpty() && !platform.startsWith("xcb"))
+        std::fprintf(stderr, "vexorin: cannot start the window system \"%s\"\n", platform.constData());
+    else if (display.isEmpty())
+        std::fputs("vexorin: no display: DISPLAY is not set\n", stderr);
+    else
+        std::fprintf(stderr, "vexorin: cannot open the display \"%s\"\n", display.constData());
+    std::fflush(stderr);
+    // Nothing half-made is worth tearing down.
+    std::_Exit(1);
+}
+
+void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg)
+        NoWindowSystem();
+    g_heldMessages.push_back({type, QByteArray(context.category), text});
+}
+
+std::unique_ptr<QApplication> MakeApplication()
+{
+    const QtMessageHandler passOn = qInstallMessageHandler(HoldMessage);
+    auto app = std::make_unique<QApplication>(g_argc, g_argv);
+    qInstallMessageHandler(passOn);
+    for (const auto& held : g_heldMessages) {
+        const char* category = held.category.isNull() ? nullptr : held.category.constData();
+        const QMessageLogContext context(nullptr, 0, nullptr, category);
+        passOn(held.type, context, held.text);
+    }
+    g_heldMessages.clear();
+    return app;
+}
+
 void ReportRuntimeException(const std::exception_ptr& handed)
 {
     std::string className = "RuntimeException";
@@ -81,7 +137,7 @@ void ReportRuntimeException(const std::exception_ptr& handed)
     auto& s = State();
     if (!s.quitRequested && !s.reporting) {
         s.reporting = true;
-        QMessageBox box(QMessageBox::Critical, QString(),
+        QMessageBox box(QMessageBox::Critical, BoxTitle(),
                         QStringLiteral("An exception of class %1 was not handled. The application must shut down.")
                             .arg(QString::fromStdString(className)),
                         QMessageBox::Ok);
@@ -98,7 +154,7 @@ void RuntimeInit()
 {
     auto& s = State();
     if (!QCoreApplication::instance())
-        s.ownedApp = std::make_unique<QApplication>(g_argc, g_argv);
+        s.ownedApp = MakeApplication();
     static QPointer<ShortcutFilter> filter;
     if (!filter) {
         filter = new ShortcutFilter(qApp);
@@ -214,7 +270,7 @@ void Quit(int code)
 void MsgBox(const std::string& text)
 {
     // Over the window in front, modal to the whole program.
-    QMessageBox box(QMessageBox::NoIcon, QString(), QString::fromStdString(text), QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, BoxTitle(), QString::fromStdString(text), QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

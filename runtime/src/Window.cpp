@@ -470,11 +470,14 @@ void Window::Show()
     if (!d_->open)
         return;
     d_->Place();
-    d_->widget->show();
-    // Offscreen there is no stacking order to change; the runtime keeps its own.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        d_->widget->raise();
-    d_->widget->activateWindow();
+    QWidget& widget = *d_->widget;
+    // A window the user minimised comes back: on X11 clearing the state
+    // maps it again, and only a mapped window can be raised and activated.
+    if (widget.isMinimized())
+        widget.setWindowState(widget.windowState() & ~Qt::WindowMinimized);
+    widget.show();
+    widget.raise();
+    widget.activateWindow();
     BringToFront(*this);
 }
 

@@ -1,12 +1,22 @@
 #!/usr/bin/env bash
 # The built program on a real X display with a window manager, driven from
-# outside as a user would: keyboard only, the clipboard read back with xclip.
+# outside as a user would: keys, a click where a button has no key of its
+# own, the clipboard read back with xclip, window states read with xprop.
 # Usage: tst_real_display.sh PATH_TO_VEXORIN
 set -euo pipefail
 
 program=$1
-fail() { echo "FAIL: $*"; exit 1; }
-for tool in Xvfb openbox xdotool xclip xwininfo; do
+passed=0
+fail() {
+  echo "FAIL: $*"
+  echo "$passed passed, 1 failed"
+  exit 1
+}
+pass() {
+  passed=$((passed + 1))
+  echo "ok: $*"
+}
+for tool in Xvfb openbox xdotool xclip xprop; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
@@ -20,6 +30,71 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+
+# Waits up to ten seconds for a command to succeed.
+wait_for() {
+  local deadline=$((SECONDS + 10))
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+is_iconic() { xprop -id "$1" WM_STATE | grep -q 'window state: Iconic'; }
+is_normal() {
+  xprop -id "$1" WM_STATE | grep -q 'window state: Normal' \
+    && ! xprop -id "$1" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN
+}
+is_active() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$1" ]; }
+windows_named() { xdotool search --name "$1" 2>/dev/null | wc -l; }
+
+# The window manager minimises the window; the action then has to bring the
+# very same window back: one window of that title, mapped normally, active.
+# Usage: expect_brought_back WINDOW TITLE_PATTERN WHAT -- ACTION...
+expect_brought_back() {
+  local window=$1 title=$2 what=$3
+  shift 4
+  xdotool windowminimize "$window"
+  wait_for is_iconic "$window" || fail "$what: the window manager did not minimise the window"
+  "$@"
+  wait_for is_normal "$window" || fail "$what: the window stays minimised"
+  wait_for is_active "$window" || fail "$what: the window is not active"
+  [ "$(windows_named "$title")" -eq 1 ] || fail "$what: more than one window titled $title"
+  pass "$what brings the minimised window back"
+}
+activate() {
+  timeout 10 xdotool windowactivate --sync "$1" || fail "could not activate window $1"
+  wait_for is_active "$1" || fail "window $1 did not become active"
+}
+view_in_main() {
+  activate "$main"
+  xdotool key Return
+}
+visible_windows() { xdotool search --onlyvisible --class '^vexorin$' 2>/dev/null | wc -l; }
+more_visible_windows_than() { [ "$(visible_windows)" -gt "$1" ]; }
+about_in_main() {
+  activate "$main"
+  local before
+  before=$(visible_windows)
+  xdotool key alt+f
+  wait_for more_visible_windows_than "$before" || fail "the File menu did not open"
+  # File opens with Quit chosen; About is the item below it.
+  xdotool key Down Return
+}
+# The window manager slides a window it restores back into place.
+stands_still() {
+  local before
+  before=$(xdotool getwindowgeometry "$1")
+  sleep 0.1
+  [ "$(xdotool getwindowgeometry "$1")" = "$before" ]
+}
+# "V H" has no key of its own: click it, 191 below the content's top, which
+# lies below the window's own menu bar.
+version_history_in_about() {
+  activate "$about"
+  wait_for stands_still "$about" || fail "the About window does not stand still"
+  eval "$(xdotool getwindowgeometry --shell "$about")"
+  xdotool mousemove --window "$about" 51 $((HEIGHT - 368 + 201)) click 1
+}
 
 # Let the server pick a free display and tell us its number.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 3>"$work/displayfd" &
@@ -42,14 +117,13 @@ eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" -eq 359 ] || fail "main window is $WIDTH wide, expected 359"
 # The content is 109 high below the window's own menu bar.
 [ "$HEIGHT" -gt 109 ] && [ "$HEIGHT" -lt 160 ] || fail "main window is $HEIGHT high"
-echo "main window: ${WIDTH}x${HEIGHT}"
+pass "main window: ${WIDTH}x${HEIGHT}"
 
 timeout 10 xdotool windowactivate --sync "$main" || fail "could not activate the main window"
 sleep 0.3
 xdotool key --delay 80 Down Tab Down Down Return
 cheat=$(timeout 10 xdotool search --sync --onlyvisible --name '^Duskvale 1 Play Station$' | head -n1) \
   || fail "the cheat window did not open"
-echo "cheat window opened"
 
 timeout 10 xdotool windowactivate --sync "$cheat" || true
 sleep 0.3
@@ -58,11 +132,51 @@ sleep 0.3
 copied=$(timeout 5 xclip -o -selection clipboard | wc -m) || fail "nothing on the clipboard"
 # 829 characters; the clipboard holds them with line feeds for the CRs.
 [ "$copied" -eq 829 ] || fail "clipboard holds $copied characters, expected 829"
-echo "clipboard: $copied characters"
+pass "cheat window opened; clipboard: $copied characters"
+
+expect_brought_back "$cheat" '^Duskvale 1 Play Station$' "View" -- view_in_main
+
+about_in_main
+about=$(timeout 10 xdotool search --sync --onlyvisible --name '^About$' | head -n1) \
+  || fail "File > About did not open the About window"
+expect_brought_back "$about" '^About$' "File > About" -- about_in_main
+
+version_history_in_about
+history=$(timeout 10 xdotool search --sync --onlyvisible --name '^Version History$' | head -n1) \
+  || fail "V H did not open the Version History"
+expect_brought_back "$history" '^Version History$' "V H" -- version_history_in_about
 
 xdotool key ctrl+q
 status=0
 timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Ctrl+Q"
 wait "$app" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status: $(cat "$work/program.log")"
-echo "1 passed, 0 failed"
+[ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q: $(cat "$work/program.log")"
+pass "Ctrl+Q ends the program"
+
+# Escape presses "Quit": its "Thank You" box bears the program's name, not the
+# executable's, and the program ends once the box is answered.
+"$program" >"$work/program.log" 2>&1 &
+app=$!
+pids+=($app)
+main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
+  || fail "the main window did not appear again"
+activate "$main"
+xdotool key Escape
+box_appears() {
+  box=$(xdotool search --onlyvisible --class '^vexorin$' 2>/dev/null | grep -vx "$main" | head -n1)
+  [ -n "$box" ]
+}
+wait_for box_appears || fail "no message box appeared after Escape"
+for property in WM_NAME _NET_WM_NAME; do
+  name=$(xprop -id "$box" "$property" | sed -n 's/^[^=]*= "\(.*\)"$/\1/p')
+  [ "$name" = "Vexorin" ] || fail "the Thank You box's $property is \"$name\", expected \"Vexorin\""
+done
+activate "$box"
+xdotool key Return
+status=0
+timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Thank You"
+wait "$app" || status=$?
+[ "$status" -eq 0 ] || fail "exit status $status after Thank You: $(cat "$work/program.log")"
+pass "the Thank You box is named Vexorin"
+
+echo "$passed passed, 0 failed"
