@@ -21,15 +21,15 @@ rt::Ref<Window3> OpenAbout()
 
 DialogAnswerer::DialogAnswerer(SaveStep step) : step_(std::move(step))
 {
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Poll(); });
-    timer_.start(5);
+    PollModal(&polling_, [this](QWidget* modal) {
+        if (modal)
+            Answer(modal);
+        return true;
+    });
 }
 
-void DialogAnswerer::Poll()
+void DialogAnswerer::Answer(QWidget* modal)
 {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
-        return;
     if (modal == answered_) {
         // A save dialog that the answer did not close would hang the test.
         if (++patience_ == 200) {

@@ -7,8 +7,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <functional>
 
@@ -34,11 +34,11 @@ public:
     QStringList messages;      // every other message box
 
 private:
-    void Poll();
+    void Answer(QWidget* modal);
     SaveStep step_;
-    QTimer timer_;
     QPointer<QWidget> answered_;
     int patience_ = 0;
+    QObject polling_; // ends the polling when the answerer goes
 };
 
 // The names in the folder, sorted.
