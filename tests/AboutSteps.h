@@ -18,6 +18,13 @@ namespace vxtest {
 // is active, or nothing.
 rt::Ref<Window3> OpenAbout();
 
+// Opens the cheat window "Duskvale 1 Play Station" from the main window.
+rt::Ref<rt::Window> OpenCheatWindow();
+
+QString TextOf(const rt::TextArea& area);
+// The host name that the About text's third line names.
+QString HostNamedIn(const QString& aboutText);
+
 // While it lives, answers every modal dialog that comes up: the save dialog
 // through the given step, the save dialog's question whether to replace a
 // file with Yes, and any other message box with OK, recording what each said.
