@@ -1,6 +1,7 @@
 #include "Private.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QImageWriter>
@@ -9,6 +10,10 @@
 #include <QStandardPaths>
 
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rt {
 
@@ -80,7 +85,23 @@ Ref<FolderItem> FolderItem::Child(std::string_view name) const
 
 Ref<Picture> FolderItem::OpenAsPicture() const
 {
-    QImageReader reader(QPath(path_));
+    // Opening must never wait: a FIFO without a writer, or some devices, would
+    // hold the GUI thread for good. What was opened is then checked, not the
+    // name, so nothing can be put in its place between the check and the read.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return {};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
+    QImageReader reader(&file);
     QImage image = reader.read();
     if (image.isNull())
         return {};

@@ -40,7 +40,8 @@ public:
     Ref<FolderItem> Parent() const;
     // The entry of that name inside this folder, whether it exists or not.
     Ref<FolderItem> Child(std::string_view name) const;
-    // The picture in this file, or nothing when it is missing, unreadable or corrupt.
+    // The picture in this file, or nothing when it is missing, unreadable,
+    // corrupt or not a regular file (a FIFO, a device, a folder). Never waits.
     Ref<Picture> OpenAsPicture() const;
     // Writes the picture as a JPEG file, atomically: an existing file is replaced
     // only by a complete new one. Returns the reason on failure, nothing on success.
