@@ -7,13 +7,17 @@
 #include "Window3.h"
 #include "Window4.h"
 
+#include <QBuffer>
 #include <QImageReader>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <optional>
 #include <sys/resource.h>
 
@@ -48,21 +52,34 @@ public:
         getrlimit(RLIMIT_FSIZE, &saved_);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
-        previous_ = std::signal(SIGXFSZ, SIG_IGN);
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previous_);
-    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &saved_); }
     FileSizeLimit(const FileSizeLimit&) = delete;
     FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
     rlimit saved_{};
-    void (*previous_)(int) = SIG_DFL;
 };
+
+// A picture that JPEG cannot make small.
+QImage Noise(QSize size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    QRandomGenerator random(7);
+    for (int y = 0; y < size.height(); ++y) {
+        for (int x = 0; x < size.width(); ++x)
+            image.setPixel(x, y, random.generate() | 0xff000000u);
+    }
+    return image;
+}
+
+qint64 JpegSize(const QImage& image)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    return image.save(&buffer, "JPEG") ? buffer.size() : 0;
+}
 
 } // namespace
 
@@ -138,44 +155,71 @@ private slots:
 
     void failedSave_data()
     {
-        QTest::addColumn<QString>("place");
-        QTest::newRow("folder that does not exist") << "missing folder";
-        QTest::newRow("write fails part-way, replacing a file") << "full disk";
+        QTest::addColumn<QString>("name");    // typed into the save dialog
+        QTest::addColumn<bool>("largeLogo");  // one whose JPEG is far larger than a file's write buffer
+        QTest::addColumn<int>("sizeLimit");   // in bytes, or -1 for none
+        QTest::addColumn<int>("reason");      // the error whose words end the message, or 0 for any
+        QTest::newRow("folder that does not exist") << "gone/Logo.jpg" << false << -1 << ENOENT;
+        QTest::newRow("size limit, replacing a file") << "Logo.jpg" << false << 1024 << EFBIG;
+        QTest::newRow("size limit, large logo, replacing a file") << "Logo.jpg" << true << 1024 << EFBIG;
+        QTest::newRow("size limit, large logo, new file") << "New.jpg" << true << 1024 << EFBIG;
+        // The new file is written unnamed and named only when it is put in
+        // place, first under its own name and a suffix: with a name this long,
+        // only that last step fails.
+        QTest::newRow("new file cannot be put in place") << QString(250, QLatin1Char('L')) << false << -1 << 0;
     }
 
-    // Nothing is written, an existing file stays as it was, and the user learns why.
+    // Nothing is written, existing files stay as they were, and the user learns why.
     void failedSave()
     {
-        QFETCH(QString, place);
+        QFETCH(QString, name);
+        QFETCH(bool, largeLogo);
+        QFETCH(int, sizeLimit);
+        QFETCH(int, reason);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        const QString existing = dir.filePath(QStringLiteral("Logo.jpg"));
         const QByteArray older = "an older file that must survive";
-        WriteAll(existing, older);
-        const QString target = place == "missing folder" ? dir.filePath(QStringLiteral("gone/Logo.jpg")) : existing;
+        QStringList existing{QStringLiteral("Logo.jpg")};
+        if (name.size() > 200)
+            existing << name;
+        for (const QString& file : existing)
+            WriteAll(dir.filePath(file), older);
+        const bool replacing = existing.contains(name);
+        // The program itself must turn the signal of a file-size limit into a
+        // failed write; by default the signal ends the process.
+        std::signal(SIGXFSZ, SIG_DFL);
         RunProgram([&] {
             auto about = OpenAbout();
             QVERIFY(about);
+            if (largeLogo) {
+                const QImage noise = Noise(QSize(400, 400));
+                QVERIFY(JpegSize(noise) > 4 * 16384);
+                about->Canvas1()->SetBackdrop(rt::testing::PictureOf(noise));
+            }
             std::optional<FileSizeLimit> limit;
             DialogAnswerer answers([&](QFileDialog& dialog) {
                 dialog.setDirectory(dir.path());
-                dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(target);
-                if (place == "full disk")
-                    limit.emplace(1024);
+                dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(dir.filePath(name));
+                if (sizeLimit >= 0)
+                    limit.emplace(static_cast<rlim_t>(sizeLimit));
                 return true;
             });
             QVERIFY(ChooseMenuItem(*about, "FileSavetheLogo"));
             limit.reset();
-            QCOMPARE(answers.questions.size(), place == "full disk" ? 1 : 0);
+            QCOMPARE(answers.questions.size(), replacing ? 1 : 0);
             QCOMPARE(answers.messages.size(), 1);
             const QString prefix = QStringLiteral("The logo could not be saved: ");
+            if (reason != 0)
+                QCOMPARE(answers.messages[0], prefix + QString::fromLocal8Bit(std::strerror(reason)));
             QVERIFY2(answers.messages[0].startsWith(prefix) && answers.messages[0].size() > prefix.size(),
                      qPrintable(answers.messages[0]));
             QCOMPARE(OpenTitles().first(), "About");
             rt::Quit(0);
         });
-        QCOMPARE(Entries(dir.path()), QStringList{"Logo.jpg"});
-        QCOMPARE(ReadAll(existing), older);
+        existing.sort();
+        QCOMPARE(Entries(dir.path()), existing);
+        for (const QString& file : existing)
+            QCOMPARE(ReadAll(dir.filePath(file)), older);
     }
 
     void saveTheLogoOnlyInTheAboutWindow()

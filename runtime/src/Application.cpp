@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 
 namespace rt {
@@ -141,6 +142,8 @@ void ReportRuntimeException(const std::exception_ptr& handed)
 
 void RuntimeInit()
 {
+    // Past a file-size limit a write must fail (EFBIG) like any other, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto& s = State();
     if (!QCoreApplication::instance())
         s.ownedApp = std::make_unique<QApplication>(g_argc, g_argv);
