@@ -17,6 +17,7 @@
 #include <cstring>
 #include <filesystem>
 #include <optional>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,7 +57,7 @@ SaveResult SaveLogoInto(Window3& about, const QString& dir)
     return {answers.questions, answers.messages};
 }
 
-// Opens the About window and checks that building it showed no message.
+// Opens the About window; the messages shown while it was built go to messages.
 rt::Ref<Window3> OpenAboutQuietly(QStringList& messages)
 {
     DialogAnswerer watch(nullptr);
@@ -199,7 +200,8 @@ public:
         if (!process.waitForFinished(60000)) {
             process.kill();
             process.waitForFinished();
-            return QStringLiteral("the program did not finish within a minute:\n") + QString::fromLocal8Bit(process.readAll());
+            return QStringLiteral("the program did not finish within a minute:\n")
+                   + QString::fromLocal8Bit(process.readAll());
         }
         if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
             return QString::fromLocal8Bit(process.readAll());
@@ -310,6 +312,7 @@ private slots:
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
     QTEST_SET_MAIN_SOURCE_PATH
     if (argc == 3 && std::strcmp(argv[1], kRunSteps) == 0) {
         BundleSteps steps;
