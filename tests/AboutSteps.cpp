@@ -1,16 +1,20 @@
 #include "AboutSteps.h"
 
+#include "CheatWindow.h"
+#include "Window1.h"
+
 #include <QAbstractButton>
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace vxtest {
 
 rt::Ref<Window3> OpenAbout()
 {
-    auto main = OpenWindow("Window1.Window1");
+    auto main = OpenWindow(Window1::kClassName);
     if (!main || !ChooseMenuItem(*main, "FileAbout"))
         return {};
     auto about = rt::CheckCast<Window3>(OpenWindow(Window3::kClassName));
@@ -19,17 +23,39 @@ rt::Ref<Window3> OpenAbout()
     return about;
 }
 
-DialogAnswerer::DialogAnswerer(SaveStep step) : step_(std::move(step))
+rt::Ref<rt::Window> OpenCheatWindow()
 {
-    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] { Poll(); });
-    timer_.start(5);
+    auto main = rt::CheckCast<Window1>(OpenWindow(Window1::kClassName));
+    if (!main)
+        return {};
+    main->PopupMenu1()->SetListIndex(1);
+    main->PopupMenu2()->SetListIndex(2);
+    main->PushButton1()->Push();
+    return OpenWindow(Window7::kClassName);
 }
 
-void DialogAnswerer::Poll()
+QString TextOf(const rt::TextArea& area)
 {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || !modal->isVisible())
-        return;
+    return QString::fromStdString(area.Text());
+}
+
+QString HostNamedIn(const QString& aboutText)
+{
+    static const QRegularExpression pattern(QStringLiteral(" by visiting (\\S+) or by clicking on the\r"));
+    return pattern.match(aboutText).captured(1);
+}
+
+DialogAnswerer::DialogAnswerer(SaveStep step) : step_(std::move(step))
+{
+    PollModal(&polling_, [this](QWidget* modal) {
+        if (modal)
+            Answer(modal);
+        return true;
+    });
+}
+
+void DialogAnswerer::Answer(QWidget* modal)
+{
     if (modal == answered_) {
         // A save dialog that the answer did not close would hang the test.
         if (++patience_ == 200) {

@@ -7,8 +7,8 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QObject>
 #include <QPointer>
-#include <QTimer>
 
 #include <functional>
 
@@ -17,6 +17,13 @@ namespace vxtest {
 // Chooses About in the open main window and returns the About window once it
 // is active, or nothing.
 rt::Ref<Window3> OpenAbout();
+
+// Opens the cheat window "Duskvale 1 Play Station" from the main window.
+rt::Ref<rt::Window> OpenCheatWindow();
+
+QString TextOf(const rt::TextArea& area);
+// The host name that the About text's third line names.
+QString HostNamedIn(const QString& aboutText);
 
 // While it lives, answers every modal dialog that comes up: the save dialog
 // through the given step, the save dialog's question whether to replace a
@@ -34,11 +41,11 @@ public:
     QStringList messages;      // every other message box
 
 private:
-    void Poll();
+    void Answer(QWidget* modal);
     SaveStep step_;
-    QTimer timer_;
     QPointer<QWidget> answered_;
     int patience_ = 0;
+    QObject polling_; // ends the polling when the answerer goes
 };
 
 // The names in the folder, sorted.

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -152,6 +153,8 @@ void ReportRuntimeException(const std::exception_ptr& handed)
 
 void RuntimeInit()
 {
+    // Past a file-size limit a write must fail (EFBIG) like any other, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     auto& s = State();
     if (!QCoreApplication::instance())
         s.ownedApp = MakeApplication();

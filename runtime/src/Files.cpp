@@ -1,6 +1,8 @@
 #include "Private.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QImageReader>
 #include <QImageWriter>
@@ -9,6 +11,10 @@
 #include <QStandardPaths>
 
 #include <system_error>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace rt {
 
@@ -68,7 +74,23 @@ Ref<FolderItem> FolderItem::Child(std::string_view name) const
 
 Ref<Picture> FolderItem::OpenAsPicture() const
 {
-    QImageReader reader(QPath(path_));
+    // Opening must never wait: a FIFO without a writer, or some devices, would
+    // hold the GUI thread for good. What was opened is then checked, not the
+    // name, so nothing can be put in its place between the check and the read.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return {};
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        return {};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return {};
+    }
+    QImageReader reader(&file);
     QImage image = reader.read();
     if (image.isNull())
         return {};
@@ -79,10 +101,6 @@ std::optional<std::string> FolderItem::SaveAsJPEG(const Ref<Picture>& picture) c
 {
     if (!picture || picture->Private().image.isNull())
         return std::string("there is no picture to save");
-    QSaveFile file(QPath(path_));
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString().toStdString();
-    QImageWriter writer(&file, "jpeg");
     // JPEG has no alpha: flatten onto white rather than let it turn black.
     QImage image = picture->Private().image;
     if (image.hasAlphaChannel()) {
@@ -91,19 +109,33 @@ std::optional<std::string> FolderItem::SaveAsJPEG(const Ref<Picture>& picture) c
         QPainter(&flat).drawImage(0, 0, image);
         image = flat;
     }
-    if (!writer.write(image)) {
-        // The file's own error says more than the writer's "Unknown error".
-        QString why = file.error() != QFileDevice::NoError ? file.errorString() : writer.errorString();
-        file.cancelWriting();
-        return why.toStdString();
+    // Encoded in memory first, so that a failure of the file is told apart from
+    // one of the encoder, which has no words for the system's errors.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        if (!writer.write(image))
+            return writer.errorString().toStdString();
     }
-    // The writer reports success while its last bytes may still sit in the
-    // file's buffer, and commit() does not notice when flushing them fails (a
-    // full disk, a file-size limit): it would put the truncated file in place.
-    if (!file.flush() || file.error() != QFileDevice::NoError) {
-        const QString why = file.errorString();
-        file.cancelWriting();
-        return why.toStdString();
+    // Unbuffered, and written until all is out. A write that stops part-way (the
+    // disk fills, the file-size limit is reached) comes back short without a
+    // reason, and only the next one fails with the system's; the file's buffer
+    // would turn that short write into "Unknown error". And with nothing left
+    // in a buffer, commit() has no last flush to fail: it would not notice one,
+    // and would put the truncated file in place.
+    QSaveFile file(QPath(path_));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString().toStdString();
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0) {
+            const QString why = file.errorString();
+            file.cancelWriting();
+            return why.toStdString();
+        }
+        done += written;
     }
     if (!file.commit())
         return file.errorString().toStdString();

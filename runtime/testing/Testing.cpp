@@ -21,6 +21,11 @@ QImage ImageOf(const Picture& picture)
     return picture.Private().image;
 }
 
+Ref<Picture> PictureOf(QImage image)
+{
+    return PicturePrivate::FromImage(std::move(image));
+}
+
 QAction* ActionOf(const Window& window, const std::string& itemName)
 {
     for (auto& [action, item] : window.Private().actions) {

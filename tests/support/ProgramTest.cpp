@@ -29,22 +29,32 @@ int RunProgram(const std::function<void()>& script)
     return status;
 }
 
-void OnNextModal(std::function<void(QWidget*)> handler)
+void PollModal(QObject* owner, std::function<bool(QWidget* modal)> poll)
 {
-    auto* timer = new QTimer(g_runScope ? g_runScope : qApp);
-    auto tries = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, tries, handler] {
-        if (QWidget* modal = QApplication::activeModalWidget(); modal && modal->isVisible()) {
+    auto* timer = new QTimer(owner);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, poll = std::move(poll)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!poll(modal && modal->isVisible() ? modal : nullptr)) {
             timer->stop();
             timer->deleteLater();
-            handler(modal);
-        } else if (++*tries > 1000) {
-            timer->stop();
-            timer->deleteLater();
-            qWarning("no modal widget appeared");
         }
     });
     timer->start(5);
+}
+
+void OnNextModal(std::function<void(QWidget*)> handler)
+{
+    PollModal(g_runScope ? g_runScope : qApp, [handler = std::move(handler), tries = 0](QWidget* modal) mutable {
+        if (modal) {
+            handler(modal);
+            return false;
+        }
+        if (++tries > 1000) {
+            qWarning("no modal widget appeared");
+            return false;
+        }
+        return true;
+    });
 }
 
 std::shared_ptr<QString> AnswerNextMessageBox()

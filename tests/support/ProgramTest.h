@@ -22,8 +22,12 @@ namespace vxtest {
 // status 99, so a failed step never hangs the run. Returns the exit status.
 int RunProgram(const std::function<void()>& script);
 
-// Calls handler on the next modal widget that appears (checked every few
-// milliseconds from a timer, so it works while a modal loop runs).
+// Calls poll every few milliseconds with the active modal widget, or nullptr
+// while none is shown, from a timer, so that it also runs inside a modal loop.
+// Polling ends when poll returns false or when owner goes.
+void PollModal(QObject* owner, std::function<bool(QWidget* modal)> poll);
+
+// Calls handler on the next modal widget that appears during this run.
 void OnNextModal(std::function<void(QWidget*)> handler);
 
 // Arms a one-shot answer for the next message box: records its text in

@@ -38,10 +38,12 @@ public:
     Ref<FolderItem> Parent() const;
     // The entry of that name inside this folder, whether it exists or not.
     Ref<FolderItem> Child(std::string_view name) const;
-    // The picture in this file, or nothing when it is missing, unreadable or corrupt.
+    // The picture in this file, or nothing when it is missing, unreadable,
+    // corrupt or not a regular file (a FIFO, a device, a folder). Never waits.
     Ref<Picture> OpenAsPicture() const;
     // Writes the picture as a JPEG file, atomically: an existing file is replaced
-    // only by a complete new one. Returns the reason on failure, nothing on success.
+    // only by a complete new one. Returns the reason on failure, for a failed
+    // write in the system's words; nothing on success.
     std::optional<std::string> SaveAsJPEG(const Ref<Picture>& picture) const;
 
 private:

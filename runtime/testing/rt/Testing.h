@@ -18,6 +18,7 @@ namespace rt::testing {
 QWidget* WidgetOf(const Window& window);
 QWidget* WidgetOf(const Control& control);
 QImage ImageOf(const Picture& picture);
+Ref<Picture> PictureOf(QImage image);
 // The toolkit action that shows the menu item of this name in the window.
 QAction* ActionOf(const Window& window, const std::string& itemName);
 // Enables the window's items as the runtime does before a menu opens.
