@@ -11,7 +11,7 @@
 
 struct CheatDesign {
     const char* className; // the doubled class name
-    int catalogueEntry;    // which entry of the cheat catalogue opens it
+    int catalogueEntry;    // the catalogue entry, counted from 1, that opens it
     const char* title;
     int width;
     int height;
