@@ -12,7 +12,7 @@ SANITIZE   ?= OFF
 RUN_PACKAGES  := cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core
 TEST_PACKAGES := $(RUN_PACKAGES) xvfb xdotool xclip openbox x11-utils
 
-.PHONY: run test build deps-run deps-test clean
+.PHONY: run test build program configure deps-run deps-test clean
 
 define ensure_packages
 	@missing=""; for p in $(1); do dpkg -s $$p >/dev/null 2>&1 || missing="$$missing $$p"; done; \
@@ -33,14 +33,25 @@ deps-run:
 deps-test:
 	$(call ensure_packages,$(TEST_PACKAGES))
 
-build:
+configure:
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -DVX_WERROR=$(WERROR) -DVX_SANITIZE=$(SANITIZE)
+
+# The program and its tests.
+build: configure
 	cmake --build $(BUILD)
 
-run: deps-run build
+# The program alone.
+program: configure
+	cmake --build $(BUILD) --target vexorin
+
+# The packages go in before anything is built, even under make -j: each
+# build starts in a make of its own once they are there.
+run: deps-run
+	$(MAKE) --no-print-directory program
 	$(BUILD)/Vexorin/bin/vexorin
 
-test: deps-test build
+test: deps-test
+	$(MAKE) --no-print-directory build
 	cd $(BUILD) && ctest --output-on-failure -j4
 
 clean:

@@ -17,11 +17,5 @@ void MenuBar3::Untitled1()
 
 void MenuBar3::Untitled2()
 {
-    menus::AppendMenu(*this, "EditMenu", "&Edit");
-    menus::AppendItem(*this, "EditMenu", "EditUndo", "&Undo", "Cmd+Z");
-    menus::AppendItem(*this, "EditMenu", "UntitledMenu0", "-", std::nullopt);
-    menus::AppendItem(*this, "EditMenu", "EditCut", "Cu&t", "Cmd+X");
-    menus::AppendItem(*this, "EditMenu", "EditCopy", "&Copy", "Cmd+C");
-    menus::AppendItem(*this, "EditMenu", "EditPaste", "&Paste", "Cmd+V");
-    menus::AppendItem(*this, "EditMenu", "EditClear", "Clear", "");
+    menus::AppendEditMenu(*this);
 }

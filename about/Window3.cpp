@@ -1,5 +1,6 @@
 #include "Window3.h"
 
+#include "ControlPattern.h"
 #include "Design.h"
 #include "MenuBar3.h"
 #include "Quenracopy.h"
@@ -18,7 +19,8 @@ constexpr const char* kOlderWebAddress = "http://www.example.net/pemberlyn/";
 
 const rt::Properties& WindowDesign()
 {
-    static const auto list = design::Window({0, 335, 368, "About", false});
+    static const auto list = design::Window(
+        {.placement = 0, .width = 335, .height = 368, .title = "About", .closeButton = false});
     return list;
 }
 
@@ -59,45 +61,34 @@ void Window3::CreateControls()
 
 void Window3::CreateControls0()
 {
-    AddControl("Canvas1", New<rt::Canvas>());
-    Canvas1()->SetBackdrop(Quenracopy());
-    Canvas1()->SetProperties(design::Canvas(
-        "Canvas1", {106, 35, 123, 183}, 0,
-        "Quenra brevane in a temple, you can save this image by going to the menu-save logo"));
-
-    AddControl("StaticText1", New<rt::Label>());
-    StaticText1()->SetTextSize(14.0f);
-    StaticText1()->SetTextUnit(0);
-    StaticText1()->SetProperties(
-        design::Label("StaticText1", {60, 8, 214, 20}, 1, "Vexorin 2", 1, "The programs name"));
-
-    AddControl("EditField1", New<rt::TextArea>());
-    EditField1()->SetTextSize(12.0f);
-    EditField1()->SetTextUnit(0);
-    EditField1()->SetProperties(
-        design::TextArea("EditField1", {14, 223, 307, 105}, 2, AboutText(), "Information about the program"));
-
-    AddControl("PushButton1", New<rt::PushButton>());
-    PushButton1()->SetTextSize(12.0f);
-    PushButton1()->SetTextUnit(0);
-    PushButton1()->SetProperties(
-        design::PushButton({"PushButton1", {252, 340, 69, 20}, 3, "OK", true, true, "Closes this window"}));
-    Bind(PushButton1(), rt::Event::Action, &Window3::PushButton1_Action);
-
-    AddControl("PushButton2", New<rt::PushButton>());
-    PushButton2()->SetTextSize(12.0f);
-    PushButton2()->SetTextUnit(0);
-    PushButton2()->SetProperties(
-        design::PushButton({"PushButton2", {25, 191, 52, 20}, 4, "V H", false, false, "Version History"}));
-    Bind(PushButton2(), rt::Event::Action, &Window3::PushButton2_Action);
-
-    AddControl("PushButton3", New<rt::PushButton>());
-    PushButton3()->SetTextSize(12.0f);
-    PushButton3()->SetTextUnit(0);
-    PushButton3()->SetProperties(design::PushButton({"PushButton3", {25, 340, 102, 20}, 5, "Visit Website", false,
-                                                     false,
-                                                     std::string("Direct link to our website\" ") + kOlderWebAddress}));
-    Bind(PushButton3(), rt::Event::Action, &Window3::PushButton3_Action);
+    controls::Create(*this, design::CanvasSpec{
+        .name = "Canvas1", .frame = {106, 35, 123, 183}, .tabIndex = 0,
+        .helpTag = "Quenra brevane in a temple, you can save this image by going to the menu-save logo",
+        .backdrop = &Quenracopy});
+    controls::Create(*this, design::LabelSpec{
+        .name = "StaticText1", .frame = {60, 8, 214, 20}, .tabIndex = 1,
+        .text = "Vexorin 2", .textAlign = 1,
+        .helpTag = "The programs name",
+        .textSize = 14.0f});
+    controls::Create(*this, design::TextAreaSpec{
+        .name = "EditField1", .frame = {14, 223, 307, 105}, .tabIndex = 2,
+        .text = AboutText(),
+        .helpTag = "Information about the program"});
+    controls::Create(*this, design::ButtonSpec{
+        .name = "PushButton1", .frame = {252, 340, 69, 20}, .tabIndex = 3,
+        .caption = "OK", .isDefault = true, .isCancel = true,
+        .helpTag = "Closes this window"},
+        &Window3::PushButton1_Action);
+    controls::Create(*this, design::ButtonSpec{
+        .name = "PushButton2", .frame = {25, 191, 52, 20}, .tabIndex = 4,
+        .caption = "V H", .isDefault = false, .isCancel = false,
+        .helpTag = "Version History"},
+        &Window3::PushButton2_Action);
+    controls::Create(*this, design::ButtonSpec{
+        .name = "PushButton3", .frame = {25, 340, 102, 20}, .tabIndex = 5,
+        .caption = "Visit Website", .isDefault = false, .isCancel = false,
+        .helpTag = std::string("Direct link to our website\" ") + kOlderWebAddress},
+        &Window3::PushButton3_Action);
 }
 
 void Window3::AddMenuHandlers(rt::Window& window)

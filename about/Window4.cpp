@@ -1,5 +1,6 @@
 #include "Window4.h"
 
+#include "ControlPattern.h"
 #include "Design.h"
 #include "MenuBar1.h"
 
@@ -9,7 +10,8 @@ namespace {
 
 const rt::Properties& WindowDesign()
 {
-    static const auto list = design::Window({0, 258, 239, "Version History", false});
+    static const auto list = design::Window(
+        {.placement = 0, .width = 258, .height = 239, .title = "Version History", .closeButton = false});
     return list;
 }
 
@@ -70,16 +72,15 @@ void Window4::CreateControls()
 
 void Window4::CreateControls0()
 {
-    AddControl("EditField1", New<rt::TextArea>());
-    EditField1()->SetTextSize(12.0f);
-    EditField1()->SetTextUnit(0);
-    EditField1()->SetProperties(design::TextArea("EditField1", {3, 3, 245, 205}, 0, VersionHistory(), ""));
-
-    AddControl("PushButton1", New<rt::PushButton>());
-    PushButton1()->SetTextSize(12.0f);
-    PushButton1()->SetTextUnit(0);
-    PushButton1()->SetProperties(design::PushButton({"PushButton1", {95, 214, 69, 20}, 1, "OK", true, true, ""}));
-    Bind(PushButton1(), rt::Event::Action, &Window4::PushButton1_Action);
+    controls::Create(*this, design::TextAreaSpec{
+        .name = "EditField1", .frame = {3, 3, 245, 205}, .tabIndex = 0,
+        .text = VersionHistory(),
+        .helpTag = ""});
+    controls::Create(*this, design::ButtonSpec{
+        .name = "PushButton1", .frame = {95, 214, 69, 20}, .tabIndex = 1,
+        .caption = "OK", .isDefault = true, .isCancel = true,
+        .helpTag = ""},
+        &Window4::PushButton1_Action);
 }
 
 void Window4::PushButton1_Action(rt::PushButton&)

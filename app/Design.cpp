@@ -61,19 +61,18 @@ rt::Properties Window(const WindowSpec& window)
     };
 }
 
-rt::Properties PopupMenu(const std::string& name, Frame frame, std::int32_t tabIndex,
-                         const std::string& initialValue, const std::string& helpTag)
+rt::Properties PopupMenu(const PopupMenuSpec& popup)
 {
     rt::Properties list;
-    AddPlacement(list, name, frame);
+    AddPlacement(list, popup.name, popup.frame);
     list.insert(list.end(), {
-        {"TabIndex", tabIndex},
+        {"TabIndex", popup.tabIndex},
         {"TabStop", true},
         {"Enabled", true},
-        {"InitialValue", initialValue},
+        {"InitialValue", popup.initialValue},
         {"ListIndex", std::int32_t{0}},
         {"Visible", true},
-        {"HelpTag", helpTag},
+        {"HelpTag", popup.helpTag},
         {"AutoDeactivate", true},
     });
     AddPlainFont(list);
@@ -85,12 +84,12 @@ rt::Properties PopupMenu(const std::string& name, Frame frame, std::int32_t tabI
     return list;
 }
 
-rt::Properties Separator(const std::string& name, Frame frame, std::int32_t tabIndex)
+rt::Properties Separator(const SeparatorSpec& separator)
 {
     rt::Properties list;
-    AddPlacement(list, name, frame);
+    AddPlacement(list, separator.name, separator.frame);
     list.insert(list.end(), {
-        {"TabIndex", tabIndex},
+        {"TabIndex", separator.tabIndex},
         {"TabStop", true},
         {"InitialParent", std::string()},
         {"Visible", true},
@@ -122,13 +121,12 @@ rt::Properties PushButton(const ButtonSpec& button)
     return list;
 }
 
-rt::Properties TextArea(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& text,
-                        const std::string& helpTag)
+rt::Properties TextArea(const TextAreaSpec& textArea)
 {
     rt::Properties list;
-    AddPlacement(list, name, frame);
+    AddPlacement(list, textArea.name, textArea.frame);
     list.insert(list.end(), {
-        {"TabIndex", tabIndex},
+        {"TabIndex", textArea.tabIndex},
         {"TabStop", true},
         {"Border", true},
         {"Multiline", true},
@@ -141,13 +139,13 @@ rt::Properties TextArea(const std::string& name, Frame frame, std::int32_t tabIn
         {"Enabled", true},
         {"Format", std::string()},
         {"Visible", true},
-        {"HelpTag", helpTag},
+        {"HelpTag", textArea.helpTag},
         {"AutoDeactivate", true},
         {"HideSelection", true},
     });
     AddPlainFont(list);
     list.insert(list.end(), {
-        {"Text", text},
+        {"Text", textArea.text},
         {"Mask", std::string()},
         {"ReadOnly", true},
         {"LimitText", std::int32_t{0}},
@@ -161,22 +159,21 @@ rt::Properties TextArea(const std::string& name, Frame frame, std::int32_t tabIn
     return list;
 }
 
-rt::Properties Label(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& text,
-                     std::int32_t textAlign, const std::string& helpTag)
+rt::Properties Label(const LabelSpec& label)
 {
     rt::Properties list;
-    AddPlacement(list, name, frame);
+    AddPlacement(list, label.name, label.frame);
     list.insert(list.end(), {
-        {"TabIndex", tabIndex},
-        {"Text", text},
-        {"TextAlign", textAlign},
+        {"TabIndex", label.tabIndex},
+        {"Text", label.text},
+        {"TextAlign", label.textAlign},
         {"TextColor", kBlack},
         {"Multiline", false},
         {"Enabled", true},
         {"Visible", true},
         {"Selectable", false},
         {"Transparent", false},
-        {"HelpTag", helpTag},
+        {"HelpTag", label.helpTag},
         {"AutoDeactivate", true},
     });
     AddPlainFont(list);
@@ -188,15 +185,15 @@ rt::Properties Label(const std::string& name, Frame frame, std::int32_t tabIndex
     return list;
 }
 
-rt::Properties Canvas(const std::string& name, Frame frame, std::int32_t tabIndex, const std::string& helpTag)
+rt::Properties Canvas(const CanvasSpec& canvas)
 {
     rt::Properties list;
-    AddPlacement(list, name, frame);
+    AddPlacement(list, canvas.name, canvas.frame);
     list.insert(list.end(), {
-        {"TabIndex", tabIndex},
+        {"TabIndex", canvas.tabIndex},
         {"TabStop", true},
         {"Visible", true},
-        {"HelpTag", helpTag},
+        {"HelpTag", canvas.helpTag},
         {"AutoDeactivate", true},
         {"Enabled", true},
         {"UseFocusRing", true},

@@ -17,12 +17,6 @@ void MenuBar1::Untitled1()
 
 void MenuBar1::Untitled2()
 {
-    menus::AppendMenu(*this, "EditMenu", "&Edit");
-    menus::AppendItem(*this, "EditMenu", "EditUndo", "&Undo", "Cmd+Z");
-    menus::AppendItem(*this, "EditMenu", "UntitledMenu0", "-", std::nullopt);
-    menus::AppendItem(*this, "EditMenu", "EditCut", "Cu&t", "Cmd+X");
-    menus::AppendItem(*this, "EditMenu", "EditCopy", "&Copy", "Cmd+C");
-    menus::AppendItem(*this, "EditMenu", "EditPaste", "&Paste", "Cmd+V");
-    menus::AppendItem(*this, "EditMenu", "EditClear", "Clear", "");
+    menus::AppendEditMenu(*this);
     menus::AppendItem(*this, "EditMenu", "EditSelectAll", "Select All", "Cmd+A");
 }

@@ -12,4 +12,15 @@ void AppendMenu(rt::MenuBar& bar, const std::string& name, const std::string& te
     bar.Append(menu);
 }
 
+void AppendEditMenu(rt::MenuBar& bar)
+{
+    AppendMenu(bar, "EditMenu", "&Edit");
+    AppendItem(bar, "EditMenu", "EditUndo", "&Undo", "Cmd+Z");
+    AppendItem(bar, "EditMenu", "UntitledMenu0", "-", std::nullopt);
+    AppendItem(bar, "EditMenu", "EditCut", "Cu&t", "Cmd+X");
+    AppendItem(bar, "EditMenu", "EditCopy", "&Copy", "Cmd+C");
+    AppendItem(bar, "EditMenu", "EditPaste", "&Paste", "Cmd+V");
+    AppendItem(bar, "EditMenu", "EditClear", "Clear", "");
+}
+
 } // namespace menus

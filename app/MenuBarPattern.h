@@ -52,4 +52,8 @@ void AppendItem(rt::MenuBar& bar, const std::string& menuName, const std::string
     bar.Child(menuName)->Append(item);
 }
 
+// The Edit menu that both menu bars share, Undo to Clear; a bar that has
+// more Edit items appends them after these.
+void AppendEditMenu(rt::MenuBar& bar);
+
 } // namespace menus

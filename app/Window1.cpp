@@ -1,6 +1,7 @@
 #include "Window1.h"
 
 #include "CheatCatalogue.h"
+#include "ControlPattern.h"
 #include "Design.h"
 #include "MenuBar1.h"
 #include "Window3.h"
@@ -17,7 +18,8 @@ constexpr std::array kPlatformNames = {"Mac n PC", "Play Station", "Other"};
 
 const rt::Properties& WindowDesign()
 {
-    static const auto list = design::Window({2, 359, 109, "Vexorin 2.1", true});
+    static const auto list = design::Window(
+        {.placement = 2, .width = 359, .height = 109, .title = "Vexorin 2.1", .closeButton = true});
     return list;
 }
 
@@ -47,36 +49,28 @@ void Window1::CreateControls()
 
 void Window1::CreateControls0()
 {
-    AddControl("PopupMenu1", New<rt::PopupMenu>());
-    PopupMenu1()->SetTextSize(12.0f);
-    PopupMenu1()->SetTextUnit(0);
-    PopupMenu1()->SetProperties(design::PopupMenu("PopupMenu1", {9, 8, 341, 22}, 0, "Select A Duskvale Game",
-                                                  "Click here to select a duskvale game"));
-    Bind(PopupMenu1(), rt::Event::Open, &Window1::PopupMenu1_Open);
-
-    AddControl("PopupMenu2", New<rt::PopupMenu>());
-    PopupMenu2()->SetTextSize(12.0f);
-    PopupMenu2()->SetTextUnit(0);
-    PopupMenu2()->SetProperties(design::PopupMenu("PopupMenu2", {9, 42, 341, 20}, 1, "Select A Console",
-                                                  "Click here to select a conole EX. PlayStation Mac"));
-    Bind(PopupMenu2(), rt::Event::Open, &Window1::PopupMenu2_Open);
-
-    AddControl("Separator1", New<rt::Separator>());
-    Separator1()->SetProperties(design::Separator("Separator1", {9, 33, 341, 4}, 2));
-
-    AddControl("PushButton1", New<rt::PushButton>());
-    PushButton1()->SetTextSize(12.0f);
-    PushButton1()->SetTextUnit(0);
-    PushButton1()->SetProperties(design::PushButton(
-        {"PushButton1", {281, 74, 69, 20}, 3, "View", true, false, "Opens the window with the combination of Game+Console"}));
-    Bind(PushButton1(), rt::Event::Action, &Window1::PushButton1_Action);
-
-    AddControl("PushButton2", New<rt::PushButton>());
-    PushButton2()->SetTextSize(12.0f);
-    PushButton2()->SetTextUnit(0);
-    PushButton2()->SetProperties(
-        design::PushButton({"PushButton2", {9, 74, 69, 20}, 4, "Quit", false, true, "Quits the program"}));
-    Bind(PushButton2(), rt::Event::Action, &Window1::PushButton2_Action);
+    controls::Create(*this, design::PopupMenuSpec{
+        .name = "PopupMenu1", .frame = {9, 8, 341, 22}, .tabIndex = 0,
+        .initialValue = "Select A Duskvale Game",
+        .helpTag = "Click here to select a duskvale game"},
+        &Window1::PopupMenu1_Open);
+    controls::Create(*this, design::PopupMenuSpec{
+        .name = "PopupMenu2", .frame = {9, 42, 341, 20}, .tabIndex = 1,
+        .initialValue = "Select A Console",
+        .helpTag = "Click here to select a conole EX. PlayStation Mac"},
+        &Window1::PopupMenu2_Open);
+    controls::Create(*this, design::SeparatorSpec{
+        .name = "Separator1", .frame = {9, 33, 341, 4}, .tabIndex = 2});
+    controls::Create(*this, design::ButtonSpec{
+        .name = "PushButton1", .frame = {281, 74, 69, 20}, .tabIndex = 3,
+        .caption = "View", .isDefault = true, .isCancel = false,
+        .helpTag = "Opens the window with the combination of Game+Console"},
+        &Window1::PushButton1_Action);
+    controls::Create(*this, design::ButtonSpec{
+        .name = "PushButton2", .frame = {9, 74, 69, 20}, .tabIndex = 4,
+        .caption = "Quit", .isDefault = false, .isCancel = true,
+        .helpTag = "Quits the program"},
+        &Window1::PushButton2_Action);
 }
 
 void Window1::AddMenuHandlers(rt::Window& window)

@@ -1,8 +1,16 @@
 #include "CheatWindow.h"
 
+#include "ControlPattern.h"
 #include "MenuBar1.h"
 
+#include <algorithm>
 #include <string>
+
+// The Close button's action method is chosen by the button's name.
+static_assert(std::ranges::all_of(kCheatDesigns, [](const CheatDesign& row) {
+    const std::string_view name = row.buttonName;
+    return name == "PushButton1" || name == "PushButton2";
+}));
 
 CheatWindow::CheatWindow(const CheatDesign& design, std::string_view text)
     : StandardWindow(design.className), design_(design), text_(text)
@@ -16,7 +24,8 @@ rt::Ref<rt::PushButton> CheatWindow::PushButton2() const { return ControlAs<rt::
 void CheatWindow::Layout()
 {
     SetMenuBar(MenuBar1::Instance());
-    SetProperties(design::Window({0, design_.width, design_.height, design_.title, true}));
+    SetProperties(design::Window(
+        {.placement = 0, .width = design_.width, .height = design_.height, .title = design_.title, .closeButton = true}));
 }
 
 void CheatWindow::CreateControls()
@@ -37,25 +46,21 @@ void CheatWindow::CreateControls0()
 
 void CheatWindow::CreateEditField1()
 {
-    AddControl("EditField1", New<rt::TextArea>());
-    EditField1()->SetTextSize(12.0f);
-    EditField1()->SetTextUnit(0);
-    EditField1()->SetProperties(
-        design::TextArea("EditField1", design_.textFrame, design_.textTabIndex, std::string(text_), ""));
+    controls::Create(*this, design::TextAreaSpec{
+        .name = "EditField1", .frame = design_.textFrame, .tabIndex = design_.textTabIndex,
+        .text = std::string(text_),
+        .helpTag = ""});
 }
 
 void CheatWindow::CreateCloseButton()
 {
-    const std::string name = design_.buttonName;
-    const bool first = name == "PushButton1";
-    AddControl(name, New<rt::PushButton>());
-    auto button = first ? PushButton1() : PushButton2();
-    button->SetTextSize(12.0f);
-    button->SetTextUnit(0);
-    button->SetProperties(design::PushButton(
-        {name, {design_.buttonLeft, design_.buttonTop, 69, 20}, design_.buttonTabIndex, "Close", false, false, ""}));
-    Bind(first ? PushButton1() : PushButton2(), rt::Event::Action,
-         first ? &CheatWindow::PushButton1_Action : &CheatWindow::PushButton2_Action);
+    const bool first = std::string_view(design_.buttonName) == "PushButton1";
+    controls::Create(*this, design::ButtonSpec{
+        .name = design_.buttonName, .frame = {design_.buttonLeft, design_.buttonTop, 69, 20},
+        .tabIndex = design_.buttonTabIndex,
+        .caption = "Close", .isDefault = false, .isCancel = false,
+        .helpTag = ""},
+        first ? &CheatWindow::PushButton1_Action : &CheatWindow::PushButton2_Action);
 }
 
 void CheatWindow::AddMenuHandlers(rt::Window& window)

@@ -11,7 +11,7 @@
 
 struct CheatDesign {
     const char* className; // the doubled class name
-    int catalogueEntry;    // which entry of the cheat catalogue opens it
+    int catalogueEntry;    // the catalogue entry, counted from 1, that opens it
     const char* title;
     int width;
     int height;
@@ -26,21 +26,51 @@ struct CheatDesign {
 
 // Window6 to Window20, in the catalogue's order.
 inline constexpr std::array<CheatDesign, 15> kCheatDesigns = {{
-    {"Window6.Window6", 1, "Duskvale 1 Mac n PC", 438, 277, {1, 2, 432, 241}, 0, "PushButton1", 140, 249, 1, false},
-    {"Window7.Window7", 2, "Duskvale 1 Play Station", 347, 276, {2, 3, 340, 243}, 0, "PushButton1", 84, 250, 1, false},
-    {"Window8.Window8", 3, "Duskvale 1 Other", 259, 217, {1, 2, 248, 180}, 1, "PushButton2", 57, 194, 2, false},
-    {"Window9.Window9", 4, "Duskvale 2 Mac n PC", 350, 242, {2, 1, 344, 208}, 2, "PushButton2", 56, 214, 1, true},
-    {"Window10.Window10", 5, "Duskvale 2 Play Station", 391, 303, {2, 4, 377, 265}, 2, "PushButton2", 53, 276, 1, true},
-    {"Window11.Window11", 7, "Duskvale 3 Mac n PC", 400, 282, {0, 0, 392, 256}, 0, "PushButton1", 133, 259, 1, false},
-    {"Window12.Window12", 8, "Duskvale 3 Play Station", 424, 303, {0, 0, 416, 271}, 0, "PushButton2", 131, 278, 2, false},
-    {"Window13.Window13", 10, "Duskvale OSV Mac n PC", 367, 284, {1, 0, 360, 257}, 0, "PushButton1", 84, 261, 1, false},
-    {"Window14.Window14", 11, "Duskvale OSV Play Station", 381, 291, {0, 0, 375, 259}, 0, "PushButton2", 80, 265, 2, false},
-    {"Window15.Window15", 12, "Duskvale OSV Other", 420, 322, {0, 0, 414, 291}, 0, "PushButton2", 95, 297, 2, false},
-    {"Window16.Window16", 13, "Duskvale Wendrith Mac n PC", 409, 310, {1, 1, 398, 279}, 0, "PushButton2", 113, 281, 2, false},
-    {"Window17.Window17", 14, "Duskvale Wendrith Play Station", 399, 322, {2, 4, 395, 289}, 0, "PushButton2", 122, 297, 2, false},
-    {"Window18.Window18", 15, "Duskvale Wendrith Other", 362, 300, {0, -1, 359, 280}, 0, "PushButton2", 122, 278, 2, false},
-    {"Window19.Window19", 16, "Duskvale SKH Mac n PC", 352, 230, {0, -1, 352, 186}, 0, "PushButton1", 252, 204, 1, false},
-    {"Window20.Window20", 17, "Duskvale SKH Play Station", 370, 281, {1, 0, 362, 251}, 0, "PushButton2", 115, 257, 2, false},
+    {.className = "Window6.Window6",   .catalogueEntry = 1,  .title = "Duskvale 1 Mac n PC",
+     .width = 438, .height = 277, .textFrame = {1, 2, 432, 241},  .textTabIndex = 0,
+     .buttonName = "PushButton1", .buttonLeft = 140, .buttonTop = 249, .buttonTabIndex = 1, .buttonFirst = false},
+    {.className = "Window7.Window7",   .catalogueEntry = 2,  .title = "Duskvale 1 Play Station",
+     .width = 347, .height = 276, .textFrame = {2, 3, 340, 243},  .textTabIndex = 0,
+     .buttonName = "PushButton1", .buttonLeft = 84,  .buttonTop = 250, .buttonTabIndex = 1, .buttonFirst = false},
+    {.className = "Window8.Window8",   .catalogueEntry = 3,  .title = "Duskvale 1 Other",
+     .width = 259, .height = 217, .textFrame = {1, 2, 248, 180},  .textTabIndex = 1,
+     .buttonName = "PushButton2", .buttonLeft = 57,  .buttonTop = 194, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window9.Window9",   .catalogueEntry = 4,  .title = "Duskvale 2 Mac n PC",
+     .width = 350, .height = 242, .textFrame = {2, 1, 344, 208},  .textTabIndex = 2,
+     .buttonName = "PushButton2", .buttonLeft = 56,  .buttonTop = 214, .buttonTabIndex = 1, .buttonFirst = true},
+    {.className = "Window10.Window10", .catalogueEntry = 5,  .title = "Duskvale 2 Play Station",
+     .width = 391, .height = 303, .textFrame = {2, 4, 377, 265},  .textTabIndex = 2,
+     .buttonName = "PushButton2", .buttonLeft = 53,  .buttonTop = 276, .buttonTabIndex = 1, .buttonFirst = true},
+    {.className = "Window11.Window11", .catalogueEntry = 7,  .title = "Duskvale 3 Mac n PC",
+     .width = 400, .height = 282, .textFrame = {0, 0, 392, 256},  .textTabIndex = 0,
+     .buttonName = "PushButton1", .buttonLeft = 133, .buttonTop = 259, .buttonTabIndex = 1, .buttonFirst = false},
+    {.className = "Window12.Window12", .catalogueEntry = 8,  .title = "Duskvale 3 Play Station",
+     .width = 424, .height = 303, .textFrame = {0, 0, 416, 271},  .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 131, .buttonTop = 278, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window13.Window13", .catalogueEntry = 10, .title = "Duskvale OSV Mac n PC",
+     .width = 367, .height = 284, .textFrame = {1, 0, 360, 257},  .textTabIndex = 0,
+     .buttonName = "PushButton1", .buttonLeft = 84,  .buttonTop = 261, .buttonTabIndex = 1, .buttonFirst = false},
+    {.className = "Window14.Window14", .catalogueEntry = 11, .title = "Duskvale OSV Play Station",
+     .width = 381, .height = 291, .textFrame = {0, 0, 375, 259},  .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 80,  .buttonTop = 265, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window15.Window15", .catalogueEntry = 12, .title = "Duskvale OSV Other",
+     .width = 420, .height = 322, .textFrame = {0, 0, 414, 291},  .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 95,  .buttonTop = 297, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window16.Window16", .catalogueEntry = 13, .title = "Duskvale Wendrith Mac n PC",
+     .width = 409, .height = 310, .textFrame = {1, 1, 398, 279},  .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 113, .buttonTop = 281, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window17.Window17", .catalogueEntry = 14, .title = "Duskvale Wendrith Play Station",
+     .width = 399, .height = 322, .textFrame = {2, 4, 395, 289},  .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 122, .buttonTop = 297, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window18.Window18", .catalogueEntry = 15, .title = "Duskvale Wendrith Other",
+     .width = 362, .height = 300, .textFrame = {0, -1, 359, 280}, .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 122, .buttonTop = 278, .buttonTabIndex = 2, .buttonFirst = false},
+    {.className = "Window19.Window19", .catalogueEntry = 16, .title = "Duskvale SKH Mac n PC",
+     .width = 352, .height = 230, .textFrame = {0, -1, 352, 186}, .textTabIndex = 0,
+     .buttonName = "PushButton1", .buttonLeft = 252, .buttonTop = 204, .buttonTabIndex = 1, .buttonFirst = false},
+    {.className = "Window20.Window20", .catalogueEntry = 17, .title = "Duskvale SKH Play Station",
+     .width = 370, .height = 281, .textFrame = {1, 0, 362, 251},  .textTabIndex = 0,
+     .buttonName = "PushButton2", .buttonLeft = 115, .buttonTop = 257, .buttonTabIndex = 2, .buttonFirst = false},
 }};
 
 // The built-in text of the cheat window at this row of the table.
