@@ -47,12 +47,13 @@ std::size_t Len(std::string_view utf8)
 
 std::string KindName(std::size_t kind)
 {
-    switch (kind) {
-    case 0: return "a Boolean";
-    case 1: return "an integer";
-    case 2: return "a colour";
-    default: return "a string";
-    }
+    if (kind == KindOf<bool>())
+        return "a Boolean";
+    if (kind == KindOf<std::int32_t>())
+        return "an integer";
+    if (kind == KindOf<Color>())
+        return "a colour";
+    return "a string";
 }
 
 } // namespace rt

@@ -8,6 +8,8 @@
 #include "rt/Menu.h"
 #include "rt/Window.h"
 
+#include "Properties.h"
+
 #include <QImage>
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +18,6 @@
 #include <map>
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 class QAction;
@@ -26,64 +27,6 @@ class QKeyEvent;
 class QPlainTextEdit;
 
 namespace rt {
-
-// Stored property values, by name, as last applied.
-using PropertyStore = std::map<std::string, Value, std::less<>>;
-
-// One row of a class's property table: the value kind it takes and the
-// setter that gives it effect (none where the property is only kept).
-template <class Target>
-struct PropertyEntry {
-    const char* name;
-    std::size_t kind; // index into Value
-    void (*apply)(Target&, const Value&);
-};
-
-// A class's properties, found by name.
-template <class Target>
-class PropertyTable {
-public:
-    explicit PropertyTable(std::vector<PropertyEntry<Target>> entries) : entries_(std::move(entries))
-    {
-        for (const auto& e : entries_)
-            index_.emplace(e.name, &e);
-    }
-    // The index points into this table's own rows.
-    PropertyTable(const PropertyTable&) = delete;
-    PropertyTable& operator=(const PropertyTable&) = delete;
-    const PropertyEntry<Target>* Find(std::string_view name) const
-    {
-        auto it = index_.find(name);
-        return it == index_.end() ? nullptr : it->second;
-    }
-
-private:
-    std::vector<PropertyEntry<Target>> entries_;
-    std::unordered_map<std::string_view, const PropertyEntry<Target>*> index_;
-};
-
-std::string KindName(std::size_t kind);
-
-// Applies a stored list by name, in order. Setters that share an effect (the
-// font, the colours, the window flags) only mark it; the target gives it
-// effect once the whole list is in.
-template <class Target>
-void ApplyProperties(Target& target, const std::string& className, PropertyStore& store,
-                     const PropertyTable<Target>& table, const Properties& list)
-{
-    for (const auto& [name, value] : list) {
-        const PropertyEntry<Target>* entry = table.Find(name);
-        if (!entry)
-            throw RuntimeException("unknown property \"" + name + "\" for class " + className);
-        if (value.index() != entry->kind)
-            throw RuntimeException("property \"" + name + "\" of class " + className + " takes "
-                                   + KindName(entry->kind));
-        store[name] = value;
-        if (entry->apply)
-            entry->apply(target, value);
-    }
-    target.FinishProperties();
-}
 
 // A document type as the registry knows it.
 struct RegistryEntry {

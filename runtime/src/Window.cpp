@@ -37,48 +37,48 @@ void ApplyBackground(WindowPrivate& w)
     w.content->setAutoFillBackground(own);
 }
 
-int IntOf(const Value& v) { return std::get<std::int32_t>(v); }
-bool BoolOf(const Value& v) { return std::get<bool>(v); }
-
 const PropertyTable<WindowPrivate>& WindowTable()
 {
+    using P = PropertyRows<WindowPrivate>;
+    // Where several properties share one effect (the frame's buttons, the
+    // background), the setters mark it and the window applies it once.
     static const PropertyTable<WindowPrivate> table({
-        {"Placement", 1, [](WindowPrivate& w, const Value& v) { w.placement = IntOf(v); }},
-        {"Width", 1, [](WindowPrivate& w, const Value& v) { w.content->setFixedWidth(IntOf(v)); }},
-        {"Height", 1, [](WindowPrivate& w, const Value& v) { w.content->setFixedHeight(IntOf(v)); }},
-        {"MinWidth", 1, nullptr},
-        {"MinHeight", 1, nullptr},
-        {"MaxWidth", 1, nullptr},
-        {"MaxHeight", 1, nullptr},
-        {"Frame", 1, nullptr}, // 9: an ordinary document window, the toolkit's default frame
-        {"Composite", 0, nullptr},
-        {"HasBackColor", 0, [](WindowPrivate& w, const Value&) { w.backgroundPending = true; }},
-        {"BackColor", 2, [](WindowPrivate& w, const Value&) { w.backgroundPending = true; }},
-        {"Title", 3,
-         [](WindowPrivate& w, const Value& v) {
-             w.widget->setWindowTitle(QString::fromStdString(std::get<std::string>(v)));
-         }},
-        {"Visible", 0, [](WindowPrivate& w, const Value& v) { w.visible = BoolOf(v); }},
-        {"FullScreen", 0, nullptr},
-        {"MenuBarVisible", 0, [](WindowPrivate& w, const Value& v) { w.menuBar->setVisible(BoolOf(v)); }},
-        {"CloseButton", 0,
-         [](WindowPrivate& w, const Value& v) {
-             w.closeButton = BoolOf(v);
-             w.flagsPending = true;
-         }},
-        {"Resizeable", 0, nullptr}, // the content area always keeps its stored size
-        {"LiveResize", 0, nullptr},
-        {"MaximizeButton", 0,
-         [](WindowPrivate& w, const Value& v) {
-             w.maximizeButton = BoolOf(v);
-             w.flagsPending = true;
-         }},
-        {"MinimizeButton", 0,
-         [](WindowPrivate& w, const Value& v) {
-             w.minimizeButton = BoolOf(v);
-             w.flagsPending = true;
-         }},
-        {"MacProcID", 1, nullptr},
+        P::Set<std::int32_t>("Placement", [](WindowPrivate& w, std::int32_t code) { w.placement = code; }),
+        P::Set<std::int32_t>("Width", [](WindowPrivate& w, std::int32_t width) { w.content->setFixedWidth(width); }),
+        P::Set<std::int32_t>("Height", [](WindowPrivate& w, std::int32_t height) { w.content->setFixedHeight(height); }),
+        P::Keep<std::int32_t>("MinWidth"),
+        P::Keep<std::int32_t>("MinHeight"),
+        P::Keep<std::int32_t>("MaxWidth"),
+        P::Keep<std::int32_t>("MaxHeight"),
+        P::Keep<std::int32_t>("Frame"), // 9: an ordinary document window, the toolkit's default frame
+        P::Keep<bool>("Composite"),
+        P::Set<bool>("HasBackColor", [](WindowPrivate& w, bool) { w.backgroundPending = true; }),
+        P::Set<Color>("BackColor", [](WindowPrivate& w, Color) { w.backgroundPending = true; }),
+        P::Set<const std::string&>("Title",
+                                   [](WindowPrivate& w, const std::string& title) {
+                                       w.widget->setWindowTitle(QString::fromStdString(title));
+                                   }),
+        P::Set<bool>("Visible", [](WindowPrivate& w, bool on) { w.visible = on; }),
+        P::Keep<bool>("FullScreen"),
+        P::Set<bool>("MenuBarVisible", [](WindowPrivate& w, bool on) { w.menuBar->setVisible(on); }),
+        P::Set<bool>("CloseButton",
+                     [](WindowPrivate& w, bool on) {
+                         w.closeButton = on;
+                         w.flagsPending = true;
+                     }),
+        P::Keep<bool>("Resizeable"), // the content area always keeps its stored size
+        P::Keep<bool>("LiveResize"),
+        P::Set<bool>("MaximizeButton",
+                     [](WindowPrivate& w, bool on) {
+                         w.maximizeButton = on;
+                         w.flagsPending = true;
+                     }),
+        P::Set<bool>("MinimizeButton",
+                     [](WindowPrivate& w, bool on) {
+                         w.minimizeButton = on;
+                         w.flagsPending = true;
+                     }),
+        P::Keep<std::int32_t>("MacProcID"),
     });
     return table;
 }
