@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -38,29 +37,6 @@ Application::Application() = default;
 Application::~Application() = default;
 
 namespace {
-
-// Sees every key before the focused control does, so that the front window's
-// menu is enabled in time for a shortcut and its own commands win over a
-// control that would claim the key.
-class ShortcutFilter : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride)
-            return false;
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget)
-            return false;
-        auto* top = dynamic_cast<WindowWidget*>(widget->window());
-        if (!top || !top->owner)
-            return false;
-        top->owner->UpdateMenus();
-        return top->owner->MenuClaimsShortcut(*static_cast<QKeyEvent*>(event));
-    }
-};
 
 int g_argc = 1;
 char g_arg0[] = "vexorin";
@@ -158,11 +134,7 @@ void RuntimeInit()
     auto& s = State();
     if (!QCoreApplication::instance())
         s.ownedApp = MakeApplication();
-    static QPointer<ShortcutFilter> filter;
-    if (!filter) {
-        filter = new ShortcutFilter(qApp);
-        qApp->installEventFilter(filter);
-    }
+    InstallShortcutFilter();
     s.helper = nullptr;
     s.app.Clear();
     s.quitRequested = false;

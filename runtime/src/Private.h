@@ -86,6 +86,8 @@ void RunProgramCode(const std::function<void()>& code);
 // that closed it have returned.
 void DestroyLater(std::shared_ptr<Window> window);
 void BringToFront(Window& window);
+// Lets the front window's menu see each key before the focused control.
+void InstallShortcutFilter();
 
 class WindowWidget;
 

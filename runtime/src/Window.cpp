@@ -1,11 +1,8 @@
 #include "Private.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -81,72 +78,6 @@ const PropertyTable<WindowPrivate>& WindowTable()
         P::Keep<std::int32_t>("MacProcID"),
     });
     return table;
-}
-
-QKeySequence ShortcutFor(const std::string& text)
-{
-    QString s = QString::fromStdString(text);
-    s.replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
-    return QKeySequence::fromString(s, QKeySequence::PortableText);
-}
-
-// The standard Edit items: without a handler of the window's own they act on
-// the focused text control, as the toolkit provides.
-enum class EditCommand { None, Undo, Cut, Copy, Paste, Clear, SelectAll };
-
-EditCommand EditCommandFor(std::string_view name)
-{
-    if (name == "EditUndo") return EditCommand::Undo;
-    if (name == "EditCut") return EditCommand::Cut;
-    if (name == "EditCopy") return EditCommand::Copy;
-    if (name == "EditPaste") return EditCommand::Paste;
-    if (name == "EditClear") return EditCommand::Clear;
-    if (name == "EditSelectAll") return EditCommand::SelectAll;
-    return EditCommand::None;
-}
-
-bool EditApplies(EditCommand command, const QPlainTextEdit* edit)
-{
-    if (!edit)
-        return false;
-    const bool selection = edit->textCursor().hasSelection();
-    const bool editable = !edit->isReadOnly();
-    switch (command) {
-    case EditCommand::Undo: return editable && edit->document()->isUndoAvailable();
-    case EditCommand::Cut: return editable && selection;
-    case EditCommand::Copy: return selection;
-    case EditCommand::Paste: return editable && edit->canPaste();
-    case EditCommand::Clear: return editable && selection;
-    case EditCommand::SelectAll: return !edit->document()->isEmpty();
-    case EditCommand::None: return false;
-    }
-    return false;
-}
-
-void RunEdit(EditCommand command, QPlainTextEdit* edit)
-{
-    if (!EditApplies(command, edit))
-        return;
-    // The toolkit's own copy turns no-break spaces into blanks; the clipboard
-    // gets the text as it stands, with the platform's line breaks.
-    auto copySelection = [edit] {
-        QString text = edit->textCursor().selectedText();
-        text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-        text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-        QGuiApplication::clipboard()->setText(text);
-    };
-    switch (command) {
-    case EditCommand::Undo: edit->undo(); break;
-    case EditCommand::Cut:
-        copySelection();
-        edit->textCursor().removeSelectedText();
-        break;
-    case EditCommand::Copy: copySelection(); break;
-    case EditCommand::Paste: edit->paste(); break;
-    case EditCommand::Clear: edit->textCursor().removeSelectedText(); break;
-    case EditCommand::SelectAll: edit->selectAll(); break;
-    case EditCommand::None: break;
-    }
 }
 
 } // namespace
@@ -258,104 +189,6 @@ void WindowPrivate::ApplyWindowFlags()
     if (maximizeButton)
         flags |= Qt::WindowMaximizeButtonHint;
     widget->setWindowFlags(flags);
-}
-
-void WindowPrivate::BuildMenuBar()
-{
-    menuBar->clear();
-    actions.clear();
-    if (!bar)
-        return;
-    for (const auto& menuItem : bar->Children()) {
-        QMenu* menu = menuBar->addMenu(QString::fromStdString(menuItem->Text()));
-        QObject::connect(menu, &QMenu::aboutToShow, widget, [this] { UpdateMenus(); });
-        for (const auto& item : menuItem->Children()) {
-            if (item->IsSeparator()) {
-                menu->addSeparator();
-                continue;
-            }
-            QAction* action = menu->addAction(QString::fromStdString(item->Text()));
-            action->setObjectName(QString::fromStdString(item->Name()));
-            if (!item->KeyboardShortcut().empty())
-                action->setShortcut(ShortcutFor(item->KeyboardShortcut()));
-            if (item->IsQuitItem())
-                action->setMenuRole(QAction::QuitRole);
-            else if (item->IsAboutItem())
-                action->setMenuRole(QAction::AboutRole);
-            else
-                action->setMenuRole(QAction::NoRole);
-            Ref<MenuItem> keep = item;
-            QObject::connect(action, &QAction::triggered, widget, [this, keep] { TriggerItem(keep); });
-            actions.emplace_back(action, item);
-        }
-    }
-    UpdateMenus();
-}
-
-bool WindowPrivate::IsControl(const QWidget* candidate) const
-{
-    return candidate && candidate->window() == widget && candidate != menuBar && !menuBar->isAncestorOf(candidate);
-}
-
-QPlainTextEdit* WindowPrivate::FocusedTextArea() const
-{
-    // The menu bar takes the keyboard while a menu is used from the keys, and
-    // keeps it after Escape: the focused control is still the one the user left.
-    QWidget* focus = widget->focusWidget();
-    if (!IsControl(focus))
-        focus = focusedControl;
-    return qobject_cast<QPlainTextEdit*>(focus);
-}
-
-void WindowPrivate::FocusChanged(QWidget* now)
-{
-    if (IsControl(now))
-        focusedControl = now;
-    UpdateMenus();
-}
-
-void WindowPrivate::UpdateMenus()
-{
-    auto* edit = FocusedTextArea();
-    for (auto& [action, item] : actions) {
-        bool enabled = false;
-        if (item->IsQuitItem())
-            enabled = true;
-        else if (item->AutoEnable() && menuHandlers.count(item->Name()))
-            enabled = true;
-        else if (const auto command = EditCommandFor(item->Name()); command != EditCommand::None)
-            enabled = EditApplies(command, edit);
-        action->setEnabled(enabled);
-    }
-}
-
-bool WindowPrivate::MenuClaimsShortcut(const QKeyEvent& event)
-{
-    const QKeySequence pressed(event.keyCombination());
-    for (auto& [action, item] : actions) {
-        if (!action->isEnabled() || action->shortcut().isEmpty())
-            continue;
-        if (action->shortcut().matches(pressed) != QKeySequence::ExactMatch)
-            continue;
-        return item->IsQuitItem() || menuHandlers.count(item->Name()) > 0
-               || EditCommandFor(item->Name()) != EditCommand::None;
-    }
-    return false;
-}
-
-void WindowPrivate::TriggerItem(const Ref<MenuItem>& item)
-{
-    if (auto it = menuHandlers.find(item->Name()); it != menuHandlers.end()) {
-        auto handler = it->second;
-        RunProgramCode([&handler] { (void)handler(); });
-        return;
-    }
-    if (item->IsQuitItem()) {
-        Quit(0);
-        return;
-    }
-    if (const auto command = EditCommandFor(item->Name()); command != EditCommand::None)
-        RunEdit(command, FocusedTextArea());
 }
 
 Ref<PushButton> WindowPrivate::ButtonWhere(bool defaultButton) const
