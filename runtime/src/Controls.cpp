@@ -37,7 +37,7 @@ protected:
         if (!picture)
             return;
         QPainter painter(this);
-        painter.drawImage(QPoint(0, 0), picture->Private().image);
+        painter.drawImage(QPoint(0, 0), Internals::Of(*picture).image);
     }
 };
 
@@ -598,7 +598,7 @@ void Window::ConstructControl(Control& control)
         // What the Edit menu offers follows the selection.
         QObject::connect(edit, &QPlainTextEdit::selectionChanged, edit, [&d] {
             if (auto window = d.window.lock())
-                window->Private().UpdateMenus();
+                Internals::Of(*window).UpdateMenus();
         });
     }
     if (auto* button = qobject_cast<QPushButton*>(d.widget.data()))

@@ -99,10 +99,10 @@ Ref<Picture> FolderItem::OpenAsPicture() const
 
 std::optional<std::string> FolderItem::SaveAsJPEG(const Ref<Picture>& picture) const
 {
-    if (!picture || picture->Private().image.isNull())
+    if (!picture || Internals::Of(*picture).image.isNull())
         return std::string("there is no picture to save");
     // JPEG has no alpha: flatten onto white rather than let it turn black.
-    QImage image = picture->Private().image;
+    QImage image = Internals::Of(*picture).image;
     if (image.hasAlphaChannel()) {
         QImage flat(image.size(), QImage::Format_RGB32);
         flat.fill(Qt::white);

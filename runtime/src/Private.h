@@ -187,6 +187,14 @@ public:
     Ref<Picture> backdrop;
 };
 
+// The runtime's own way to an object's private side. The public headers name
+// it a friend and hand nothing of their inside out.
+struct Internals {
+    static WindowPrivate& Of(const Window& window) { return *window.d_; }
+    static ControlPrivate& Of(const Control& control) { return *control.d_; }
+    static PicturePrivate& Of(const Picture& picture) { return *picture.d_; }
+};
+
 class PicturePrivate {
 public:
     static Ref<Picture> FromImage(QImage image);

@@ -8,17 +8,17 @@ namespace rt::testing {
 
 QWidget* WidgetOf(const Window& window)
 {
-    return window.Private().widget.data();
+    return Internals::Of(window).widget.data();
 }
 
 QWidget* WidgetOf(const Control& control)
 {
-    return &control.Private().Widget();
+    return &Internals::Of(control).Widget();
 }
 
 QImage ImageOf(const Picture& picture)
 {
-    return picture.Private().image;
+    return Internals::Of(picture).image;
 }
 
 Ref<Picture> PictureOf(QImage image)
@@ -28,16 +28,16 @@ Ref<Picture> PictureOf(QImage image)
 
 QAction* ActionOf(const Window& window, const std::string& itemName)
 {
-    for (auto& [action, item] : window.Private().actions) {
+    for (auto& [action, item] : Internals::Of(window).actions) {
         if (item->Name() == itemName)
             return action;
     }
     return nullptr;
 }
 
-void UpdateMenus(const Window& window)
+void UpdateMenus(Window& window)
 {
-    window.Private().UpdateMenus();
+    Internals::Of(window).UpdateMenus();
 }
 
 std::vector<Ref<Window>> OpenWindows()

@@ -91,7 +91,7 @@ QStringList OpenTitles()
     return titles;
 }
 
-bool ChooseMenuItem(const rt::Window& window, const std::string& itemName)
+bool ChooseMenuItem(rt::Window& window, const std::string& itemName)
 {
     QAction* action = rt::testing::ActionOf(window, itemName);
     if (!action)

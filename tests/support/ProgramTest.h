@@ -42,7 +42,7 @@ QStringList OpenTitles();
 
 // Triggers the named menu item of a window as a user choosing it would:
 // its menu is enabled first, and a disabled item does nothing.
-bool ChooseMenuItem(const rt::Window& window, const std::string& itemName);
+bool ChooseMenuItem(rt::Window& window, const std::string& itemName);
 
 // The content area of a window: its size excludes the menu bar and frame.
 QWidget* ContentOf(const rt::Window& window);

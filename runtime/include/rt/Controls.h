@@ -12,6 +12,8 @@
 
 namespace rt {
 
+struct Internals;
+
 class Window;
 class Picture;
 class WindowPrivate;
@@ -39,12 +41,12 @@ public:
     bool Visible() const;
     int TabIndex() const;
 
-    ControlPrivate& Private() const;
-
 protected:
     Control();
+    ControlPrivate& Private() const;
 
 private:
+    friend struct Internals;
     friend class WindowPrivate;
     friend class Window;
     std::unique_ptr<ControlPrivate> d_;

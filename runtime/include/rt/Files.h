@@ -10,6 +10,8 @@
 
 namespace rt {
 
+struct Internals;
+
 class PicturePrivate;
 
 class Picture {
@@ -21,10 +23,9 @@ public:
 
     int Width() const;
     int Height() const;
-    PicturePrivate& Private() const { return *d_; }
-
 private:
     friend class PicturePrivate;
+    friend struct Internals;
     Picture();
     std::unique_ptr<PicturePrivate> d_;
 };

@@ -17,6 +17,8 @@
 
 namespace rt {
 
+struct Internals;
+
 class MenuBar;
 class WindowPrivate;
 
@@ -101,8 +103,6 @@ public:
     }
     bool HasMenuHandler(std::string_view itemName) const;
 
-    WindowPrivate& Private() const { return *d_; }
-
 protected:
     // The three construction events.
     virtual void Layout() {}
@@ -110,6 +110,7 @@ protected:
     virtual void AddMenuHandlers(Window& window) { (void)window; }
 
 private:
+    friend struct Internals;
     void ConstructControl(Control& control);
     void RegisterMenuHandler(const std::string& itemName, std::function<bool()> handler);
     std::unique_ptr<WindowPrivate> d_;

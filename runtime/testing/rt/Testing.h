@@ -22,7 +22,7 @@ Ref<Picture> PictureOf(QImage image);
 // The toolkit action that shows the menu item of this name in the window.
 QAction* ActionOf(const Window& window, const std::string& itemName);
 // Enables the window's items as the runtime does before a menu opens.
-void UpdateMenus(const Window& window);
+void UpdateMenus(Window& window);
 // Open windows, front first.
 std::vector<Ref<Window>> OpenWindows();
 
