@@ -213,12 +213,15 @@ void RuntimeFinalize()
 {
     auto& s = State();
     // Windows go first, while the toolkit still runs: the loop has ended, so
-    // no event of theirs is running. Then what they handed to the loop: the
-    // closed windows, and after them their widgets.
-    std::vector<std::shared_ptr<Window>> windows;
-    windows.swap(s.openWindows);
-    s.implicitWindows.clear();
-    windows.clear();
+    // no event of theirs is running.
+    {
+        AtRest rest;
+        std::vector<std::shared_ptr<Window>> windows;
+        windows.swap(s.openWindows);
+        s.implicitWindows.clear();
+    }
+    // Then what was handed to the loop: closed windows, and the widgets of
+    // windows that someone held past their close.
     for (int pass = 0; pass < 2; ++pass)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     s.app.Clear();
@@ -263,6 +266,11 @@ namespace {
 class ClosedWindow final : public QObject {
 public:
     explicit ClosedWindow(std::shared_ptr<Window> window) : QObject(qApp), window_(std::move(window)) {}
+    ~ClosedWindow() override
+    {
+        AtRest rest;
+        window_.reset();
+    }
 
 private:
     std::shared_ptr<Window> window_;

@@ -69,6 +69,9 @@ struct RuntimeState {
     // Open windows, front first.
     std::vector<std::shared_ptr<Window>> openWindows;
     std::map<std::string, std::weak_ptr<Window>, std::less<>> implicitWindows;
+    // While set, no event of any window is running: a window destroyed now
+    // may take its widgets with it at once.
+    bool atRest = false;
     bool quitRequested = false;
     int exitCode = 0;
     bool reporting = false;
@@ -77,6 +80,18 @@ struct RuntimeState {
 };
 
 RuntimeState& State();
+
+// Marks a stretch of code that runs with no window event on the stack.
+class AtRest {
+public:
+    AtRest() : was_(State().atRest) { State().atRest = true; }
+    ~AtRest() { State().atRest = was_; }
+    AtRest(const AtRest&) = delete;
+    AtRest& operator=(const AtRest&) = delete;
+
+private:
+    bool was_;
+};
 
 // Runs program code through the exception helper. A RuntimeException that the
 // helper hands back is reported and ends the program with status 1; any other

@@ -166,8 +166,13 @@ WindowPrivate::~WindowPrivate()
     for (QObject* sender : widget->findChildren<QObject*>())
         QObject::disconnect(sender, nullptr, widget, nullptr);
     widget->hide();
-    // The widget may be inside one of its own events: let the loop delete it.
-    widget->deleteLater();
+    // A window destroyed by the loop takes its widgets with it. One that was
+    // held past that may go inside an event of its own: the loop deletes its
+    // widgets later.
+    if (State().atRest)
+        delete widget;
+    else
+        widget->deleteLater();
 }
 
 void WindowPrivate::FinishProperties()
