@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 using namespace vxtest;
@@ -267,11 +268,45 @@ private slots:
             QCOMPARE(CloseWidget(*window)->geometry(), button);
             QCOMPARE(CloseWidget(*window)->text(), "Close");
             QVERIFY(TextWidget(*window)->isReadOnly());
-            QCOMPARE(TextWidget(*window)->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            QCOMPARE(TextWidget(*window)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(TextWidget(*window)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             QCOMPARE(TextWidget(*window)->font().pixelSize(), 12);
             QWidget* first = buttonTakesFocusFirst ? static_cast<QWidget*>(CloseWidget(*window)) : TextWidget(*window);
             QTRY_COMPARE(QApplication::focusWidget(), first);
+            rt::Quit(0);
+        });
+    }
+
+    void verticalBar_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::addColumn<int>("platform");
+        QTest::addColumn<bool>("overflows");
+        QTest::newRow("Duskvale 1 Mac n PC, text fits") << 1 << 1 << false;
+        QTest::newRow("Duskvale SKH Play Station, text overflows") << 6 << 2 << true;
+    }
+
+    // The bar is there whatever the length, enabled only while there is
+    // something to scroll, and the text wraps at the same width either way.
+    void verticalBar()
+    {
+        QFETCH(int, game);
+        QFETCH(int, platform);
+        QFETCH(bool, overflows);
+        RunProgram([&] {
+            View(game, platform);
+            auto window = Front();
+            QVERIFY(QTest::qWaitForWindowExposed(rt::testing::WidgetOf(*window)));
+            QPlainTextEdit* edit = TextWidget(*window);
+            QScrollBar* bar = edit->verticalScrollBar();
+            QTRY_COMPARE(bar->isEnabled(), overflows);
+            QVERIFY(bar->isVisible());
+            const int wrapWidth = edit->viewport()->width();
+
+            window->EditField1()->SetText(overflows ? "Short." : std::string(CheatText(14)));
+            QTRY_COMPARE(bar->isEnabled(), !overflows);
+            QVERIFY(bar->isVisible());
+            QCOMPARE(edit->viewport()->width(), wrapWidth);
             rt::Quit(0);
         });
     }

@@ -221,7 +221,9 @@ const Table& TextAreaTable()
              }},
             {"ScrollbarVertical", 0,
              [](ControlPrivate& c, const Value& v) {
-                 c.As<QPlainTextEdit>().setVerticalScrollBarPolicy(BoolOf(v) ? Qt::ScrollBarAsNeeded
+                 // Always there, so that the text wraps at one width whatever
+                 // its length; it is enabled while there is something to scroll.
+                 c.As<QPlainTextEdit>().setVerticalScrollBarPolicy(BoolOf(v) ? Qt::ScrollBarAlwaysOn
                                                                              : Qt::ScrollBarAlwaysOff);
              }},
             {"Styled", 0, nullptr},
@@ -580,6 +582,10 @@ void Window::ConstructControl(Control& control)
             plain.replace(QLatin1Char('\n'), QLatin1Char('\r'));
             d.text = plain.toStdString();
         });
+        QScrollBar* bar = edit->verticalScrollBar();
+        auto enable = [bar] { bar->setEnabled(bar->maximum() > bar->minimum()); };
+        QObject::connect(bar, &QScrollBar::rangeChanged, bar, enable);
+        enable();
     }
     if (auto* button = qobject_cast<QPushButton*>(d.widget.data()))
         QObject::connect(button, &QPushButton::clicked, button, [&d] { d.Raise(Event::Action); });
