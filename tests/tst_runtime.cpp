@@ -32,6 +32,7 @@ public:
 
     rt::Ref<rt::PushButton> Button() const { return ControlAs<rt::PushButton>("Button"); }
     rt::Ref<rt::TextArea> Text() const { return ControlAs<rt::TextArea>("Text"); }
+    rt::Ref<rt::TextArea> Plain() const { return ControlAs<rt::TextArea>("Plain"); }
     void Button_Action(rt::PushButton&)
     {
         g_events.push_back("action");
@@ -56,7 +57,12 @@ protected:
         Bind(Button(), rt::Event::Action, &ProbeWindow::Button_Action);
         AddControl("Text", New<rt::TextArea>());
         Text()->SetProperties({{"Top", std::int32_t{30}}, {"Width", std::int32_t{200}}, {"Height", std::int32_t{60}},
-                               {"ReadOnly", true}});
+                               {"ReadOnly", true}, {"TextColor", rt::Color{0, 0, 0}},
+                               {"BackColor", rt::Color{255, 255, 255}}, {"HideSelection", true}});
+        // Given no colours: it shows the toolkit's.
+        AddControl("Plain", New<rt::TextArea>());
+        Plain()->SetProperties({{"Left", std::int32_t{100}}, {"Width", std::int32_t{100}}, {"Height", std::int32_t{20}},
+                                {"TabStop", false}});
     }
     void AddMenuHandlers(rt::Window& window) override
     {
@@ -132,6 +138,26 @@ private slots:
             QCOMPARE(rt::testing::OpenWindows().size(), 1u);
             // A control whose window has gone raises instead of crashing.
             QVERIFY_THROWS_EXCEPTION(rt::NilObjectException, button->Push());
+            rt::Quit(0);
+        });
+    }
+
+    // Text areas share a palette for alike colours; one given none keeps the
+    // toolkit's, not the colours that another text area shares.
+    void textAreaWithoutColours()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            const QPalette toolkit = QApplication::palette();
+            const QPalette plain = rt::testing::WidgetOf(*window->Plain())->palette();
+            const QPalette coloured = rt::testing::WidgetOf(*window->Text())->palette();
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                for (auto role : {QPalette::Text, QPalette::Base, QPalette::Highlight, QPalette::HighlightedText})
+                    QCOMPARE(plain.color(group, role), toolkit.color(group, role));
+            }
+            QCOMPARE(coloured.color(QPalette::Inactive, QPalette::Highlight), QColor(Qt::white));
+            QVERIFY(toolkit.color(QPalette::Inactive, QPalette::Highlight) != QColor(Qt::white));
+            window->Close();
             rt::Quit(0);
         });
     }
