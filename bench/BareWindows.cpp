@@ -142,7 +142,7 @@ QWidget* BuildCheatWindow(const QString& text)
     edit->setFrameShape(QFrame::StyledPanel);
     edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     edit->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    edit->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     edit->setPlainText(text);
     edit->setReadOnly(true);
     edit->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);

@@ -130,7 +130,7 @@ private slots:
                 QCOMPARE(label->text(), shows);
             } else if (auto* edit = qobject_cast<QPlainTextEdit*>(widget)) {
                 QCOMPARE(edit->font().pixelSize(), 12);
-                QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+                QCOMPARE(edit->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             }
             rt::Quit(0);
         });

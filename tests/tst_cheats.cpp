@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QPalette>
 #include <QScrollBar>
 #include <QTest>
 
@@ -271,11 +272,114 @@ private slots:
             QCOMPARE(CloseWidget(*window)->geometry(), button);
             QCOMPARE(CloseWidget(*window)->text(), "Close");
             QVERIFY(TextWidget(*window)->isReadOnly());
-            QCOMPARE(TextWidget(*window)->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            QCOMPARE(TextWidget(*window)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(TextWidget(*window)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             QCOMPARE(TextWidget(*window)->font().pixelSize(), 12);
             QWidget* first = buttonTakesFocusFirst ? static_cast<QWidget*>(CloseWidget(*window)) : TextWidget(*window);
             QTRY_COMPARE(QApplication::focusWidget(), first);
+            rt::Quit(0);
+        });
+    }
+
+    void verticalBar_data()
+    {
+        QTest::addColumn<int>("game");
+        QTest::addColumn<int>("platform");
+        QTest::addColumn<bool>("overflows");
+        QTest::newRow("Duskvale 1 Mac n PC, text fits") << 1 << 1 << false;
+        QTest::newRow("Duskvale SKH Play Station, text overflows") << 6 << 2 << true;
+    }
+
+    // The bar is there whatever the length, enabled only while there is
+    // something to scroll, and the text wraps at the same width either way.
+    void verticalBar()
+    {
+        QFETCH(int, game);
+        QFETCH(int, platform);
+        QFETCH(bool, overflows);
+        RunProgram([&] {
+            View(game, platform);
+            auto window = Front();
+            QVERIFY(QTest::qWaitForWindowExposed(rt::testing::WidgetOf(*window)));
+            QPlainTextEdit* edit = TextWidget(*window);
+            QScrollBar* bar = edit->verticalScrollBar();
+            QTRY_COMPARE(bar->isEnabled(), overflows);
+            QVERIFY(bar->isVisible());
+            const int wrapWidth = edit->viewport()->width();
+
+            window->EditField1()->SetText(overflows ? "Short." : std::string(CheatText(14)));
+            QTRY_COMPARE(bar->isEnabled(), !overflows);
+            QVERIFY(bar->isVisible());
+            QCOMPARE(edit->viewport()->width(), wrapWidth);
+            rt::Quit(0);
+        });
+    }
+
+    void textColours_data()
+    {
+        QTest::addColumn<QString>("property"); // given anew to the first window's text; empty: none
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QVariant>("designed"); // the property's value in the design
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<bool>("selectionHidden");
+        QTest::addColumn<bool>("shared");
+        QTest::newRow("as designed") << QString() << QVariant() << QVariant() << QColor(Qt::black) << true << true;
+        QTest::newRow("another text colour") << "TextColor" << QVariant(QColor(200, 0, 0)) << QVariant(QColor(Qt::black))
+                                             << QColor(200, 0, 0) << true << false;
+        QTest::newRow("selection shown") << "HideSelection" << QVariant(false) << QVariant(true) << QColor(Qt::black)
+                                         << false << false;
+    }
+
+    // Text areas of alike colours share one palette, so that what the style
+    // caches for one window's scroll bar serves the next; a text area of other
+    // colours keeps its own. Either way the selection is hidden while the
+    // text has not the focus.
+    void textColours()
+    {
+        QFETCH(QString, property);
+        QFETCH(QVariant, value);
+        QFETCH(QVariant, designed);
+        QFETCH(QColor, text);
+        QFETCH(bool, selectionHidden);
+        QFETCH(bool, shared);
+        auto give = [&](CheatWindow& window, const QVariant& v) {
+            const QColor c = v.value<QColor>();
+            const rt::Value stored = v.typeId() == QMetaType::Bool ? rt::Value(v.toBool())
+                                                                    : rt::Value(rt::Color{c.red(), c.green(), c.blue()});
+            window.EditField1()->SetProperties({{property.toStdString(), stored}});
+        };
+        auto barKey = [](const CheatWindow& window) { return TextWidget(window)->verticalScrollBar()->palette().cacheKey(); };
+        RunProgram([&] {
+            View(6, 2);
+            auto other = Front();
+            View(1, 1);
+            auto first = Front();
+            if (!property.isEmpty())
+                give(*first, value);
+            QPlainTextEdit* edit = TextWidget(*first);
+            QCOMPARE(edit->palette().color(QPalette::Text), text);
+            QCOMPARE(edit->palette().color(QPalette::Base), QColor(Qt::white));
+            QCOMPARE(TextWidget(*other)->palette().color(QPalette::Text), QColor(Qt::black));
+            QCOMPARE(barKey(*first) == barKey(*other), shared);
+
+            const QColor highlight = QApplication::palette().color(QPalette::Inactive, QPalette::Highlight);
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*first)));
+            CloseWidget(*first)->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), CloseWidget(*first));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+            QVERIFY(first->EditField1()->SelLength() > 0);
+            const QImage shown = edit->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            bool highlighted = false;
+            for (int y = 0; y < shown.height() && !highlighted; ++y) {
+                for (int x = 0; x < shown.width() && !highlighted; ++x)
+                    highlighted = shown.pixelColor(x, y) == highlight;
+            }
+            QCOMPARE(highlighted, !selectionHidden);
+
+            if (!property.isEmpty()) {
+                give(*first, designed);
+                QCOMPARE(barKey(*first), barKey(*other));
+            }
             rt::Quit(0);
         });
     }

@@ -35,6 +35,7 @@ public:
     rt::Ref<rt::PushButton> Button() const { return ControlAs<rt::PushButton>("Button"); }
     rt::Ref<rt::TextArea> Text() const { return ControlAs<rt::TextArea>("Text"); }
     rt::Ref<rt::PushButton> Other() const { return ControlAs<rt::PushButton>("Other"); }
+    rt::Ref<rt::TextArea> Plain() const { return ControlAs<rt::TextArea>("Plain"); }
     void Button_Action(rt::PushButton&)
     {
         g_events.push_back("action");
@@ -59,7 +60,8 @@ protected:
         Bind(Button(), rt::Event::Action, &ProbeWindow::Button_Action);
         AddControl("Text", New<rt::TextArea>());
         Text()->SetProperties({{"Top", std::int32_t{30}}, {"Width", std::int32_t{200}}, {"Height", std::int32_t{60}},
-                               {"ReadOnly", true}, {"TabIndex", std::int32_t{1}}});
+                               {"ReadOnly", true}, {"TabIndex", std::int32_t{1}}, {"TextColor", rt::Color{0, 0, 0}},
+                               {"BackColor", rt::Color{255, 255, 255}}, {"HideSelection", true}});
         if (failToCreateControls)
             throw rt::NilObjectException();
         AddControl("Other", New<rt::PushButton>());
@@ -67,6 +69,10 @@ protected:
                                 {"Width", std::int32_t{60}}, {"Height", std::int32_t{20}}, {"TabIndex", std::int32_t{0}}});
         // The keyboard order runs against the order of creation.
         Button()->SetProperties({{"TabIndex", std::int32_t{2}}});
+        // Given no colours: it shows the toolkit's.
+        AddControl("Plain", New<rt::TextArea>());
+        Plain()->SetProperties({{"Left", std::int32_t{100}}, {"Top", std::int32_t{60}}, {"Width", std::int32_t{100}},
+                                {"Height", std::int32_t{20}}, {"TabStop", false}});
     }
     void AddMenuHandlers(rt::Window& window) override
     {
@@ -237,6 +243,26 @@ private slots:
             QVERIFY(!widget->isMinimized());
             QVERIFY(QTest::qWaitForWindowActive(widget));
             QVERIFY(rt::testing::OpenWindows().front() == rt::Ref<rt::Window>(window));
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // Text areas share a palette for alike colours; one given none keeps the
+    // toolkit's, not the colours that another text area shares.
+    void textAreaWithoutColours()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            const QPalette toolkit = QApplication::palette();
+            const QPalette plain = rt::testing::WidgetOf(*window->Plain())->palette();
+            const QPalette coloured = rt::testing::WidgetOf(*window->Text())->palette();
+            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+                for (auto role : {QPalette::Text, QPalette::Base, QPalette::Highlight, QPalette::HighlightedText})
+                    QCOMPARE(plain.color(group, role), toolkit.color(group, role));
+            }
+            QCOMPARE(coloured.color(QPalette::Inactive, QPalette::Highlight), QColor(Qt::white));
+            QVERIFY(toolkit.color(QPalette::Inactive, QPalette::Highlight) != QColor(Qt::white));
             window->Close();
             rt::Quit(0);
         });

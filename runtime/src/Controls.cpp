@@ -194,26 +194,54 @@ const Table& ButtonTable()
     return table;
 }
 
-void SetTextColors(ControlPrivate& c)
+// A text area's colours on the toolkit's palette. Every role they touch is
+// set, the toolkit's own included, so that as a palette of the text area's own
+// it overrides the shared one below in each of them.
+QPalette TextAreaPalette(const PropertyStore& stored)
 {
-    auto& edit = c.Widget();
-    QPalette p = edit.palette();
-    if (auto it = c.stored.find("TextColor"); it != c.stored.end())
+    const QPalette toolkit = QApplication::palette();
+    QPalette p = toolkit;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        for (auto role : {QPalette::Text, QPalette::Base, QPalette::Highlight, QPalette::HighlightedText})
+            p.setBrush(group, role, toolkit.brush(group, role));
+    }
+    if (auto it = stored.find("TextColor"); it != stored.end())
         p.setColor(QPalette::Text, ColorOf(it->second));
-    if (auto it = c.stored.find("BackColor"); it != c.stored.end())
+    if (auto it = stored.find("BackColor"); it != stored.end())
         p.setColor(QPalette::Base, ColorOf(it->second));
     // A hidden selection: while the control has not the focus, the selection
     // is drawn in the text's own colours.
-    const auto hide = c.stored.find("HideSelection");
-    const bool hideSelection = hide != c.stored.end() && std::get<bool>(hide->second);
-    const QPalette defaults = QApplication::palette(&edit);
-    p.setColor(QPalette::Inactive, QPalette::Highlight,
-               hideSelection ? p.color(QPalette::Active, QPalette::Base)
-                             : defaults.color(QPalette::Inactive, QPalette::Highlight));
-    p.setColor(QPalette::Inactive, QPalette::HighlightedText,
-               hideSelection ? p.color(QPalette::Active, QPalette::Text)
-                             : defaults.color(QPalette::Inactive, QPalette::HighlightedText));
-    edit.setPalette(p);
+    const auto hide = stored.find("HideSelection");
+    if (hide != stored.end() && std::get<bool>(hide->second)) {
+        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Base));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::Text));
+    }
+    return p;
+}
+
+// The style caches pictures of a widget (its scroll bars, its frame) under its
+// palette's cache key, and a palette set on a widget gets a key of its own: a
+// window opened again and again would add pictures that no later one finds.
+// So text areas of alike colours take them from one class palette instead,
+// that of the first text area given colours; only others get their own.
+void SetTextColors(ControlPrivate& c)
+{
+    static const char* const kClass = "QPlainTextEdit";
+    auto& edit = c.As<QPlainTextEdit>();
+    const QPalette wanted = TextAreaPalette(c.stored);
+    if (QApplication::palette(kClass).isCopyOf(QApplication::palette())) {
+        // Without a resolve mask, every text area that takes it holds the
+        // class palette itself rather than a resolved copy of it.
+        QPalette shared = wanted;
+        shared.setResolveMask(0);
+        QApplication::setPalette(shared, kClass);
+    }
+    if (wanted == QApplication::palette(kClass)) {
+        if (edit.testAttribute(Qt::WA_SetPalette))
+            edit.setPalette(QPalette());
+    } else {
+        edit.setPalette(wanted);
+    }
 }
 
 const Table& TextAreaTable()
@@ -245,7 +273,9 @@ const Table& TextAreaTable()
              }},
             {"ScrollbarVertical", 0,
              [](ControlPrivate& c, const Value& v) {
-                 c.As<QPlainTextEdit>().setVerticalScrollBarPolicy(BoolOf(v) ? Qt::ScrollBarAsNeeded
+                 // Always there, so that the text wraps at one width whatever
+                 // its length; it is enabled while there is something to scroll.
+                 c.As<QPlainTextEdit>().setVerticalScrollBarPolicy(BoolOf(v) ? Qt::ScrollBarAlwaysOn
                                                                              : Qt::ScrollBarAlwaysOff);
              }},
             {"Styled", 0, nullptr},
@@ -587,6 +617,9 @@ void Window::ConstructControl(Control& control)
     d.window = weak_from_this();
     d.widget = CreateWidget(control, d_->content);
     if (auto* edit = qobject_cast<QPlainTextEdit*>(d.widget.data())) {
+        // Even a text area without colours of its own needs them set: the
+        // class palette would give it another text area's.
+        d.coloursPending = true;
         // The stored text follows what the user types, line breaks as CRs.
         QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&d, edit] {
             if (d.settingText)
@@ -600,6 +633,10 @@ void Window::ConstructControl(Control& control)
             if (auto window = d.window.lock())
                 Internals::Of(*window).UpdateMenus();
         });
+        QScrollBar* bar = edit->verticalScrollBar();
+        auto enable = [bar] { bar->setEnabled(bar->maximum() > bar->minimum()); };
+        QObject::connect(bar, &QScrollBar::rangeChanged, bar, enable);
+        enable();
     }
     if (auto* button = qobject_cast<QPushButton*>(d.widget.data()))
         QObject::connect(button, &QPushButton::clicked, button, [&d] { d.Raise(Event::Action); });
