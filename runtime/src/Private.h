@@ -166,7 +166,7 @@ protected:
 
 class ControlPrivate {
 public:
-    explicit ControlPrivate(Control& control) : q(control) {}
+    ControlPrivate(Control& control, const ControlKind& kind) : q(control), kind(kind) {}
 
     void ApplyFont();
     void FinishProperties();
@@ -183,6 +183,7 @@ public:
     void SetGeometryPart(int index, int value);
 
     Control& q;
+    const ControlKind& kind;
     std::string name;
     QPointer<QWidget> widget;
     std::weak_ptr<Window> window;

@@ -18,6 +18,7 @@ class Window;
 class Picture;
 class WindowPrivate;
 class ControlPrivate;
+struct ControlKind;
 
 // Events a control can raise; the numbers are the runtime's own.
 enum class Event { Open = 1, Action = 15 };
@@ -28,7 +29,8 @@ public:
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
-    virtual std::string ClassName() const = 0;
+    // The class name the runtime knows the control by ("PushButton").
+    std::string ClassName() const;
     const std::string& Name() const;
 
     void SetProperties(const Properties& list);
@@ -42,7 +44,7 @@ public:
     int TabIndex() const;
 
 protected:
-    Control();
+    explicit Control(const ControlKind& kind);
     ControlPrivate& Private() const;
 
 private:
@@ -54,6 +56,9 @@ private:
 
 // Controls that draw text have a text size and a text unit.
 class TextControl : public Control {
+protected:
+    using Control::Control;
+
 public:
     void SetTextSize(float size);
     float TextSize() const;
@@ -63,7 +68,7 @@ public:
 
 class PopupMenu : public TextControl {
 public:
-    std::string ClassName() const override { return "PopupMenu"; }
+    PopupMenu();
     void AddRow(const std::string& text);
     int ListCount() const;
     std::string List(int row) const;
@@ -75,7 +80,7 @@ public:
 
 class PushButton : public TextControl {
 public:
-    std::string ClassName() const override { return "PushButton"; }
+    PushButton();
     std::string Caption() const;
     bool Default() const;
     bool Cancel() const;
@@ -85,7 +90,7 @@ public:
 
 class TextArea : public TextControl {
 public:
-    std::string ClassName() const override { return "TextArea"; }
+    TextArea();
     // The text exactly as stored, line breaks included.
     std::string Text() const;
     void SetText(const std::string& text);
@@ -99,20 +104,20 @@ public:
 
 class Label : public TextControl {
 public:
-    std::string ClassName() const override { return "Label"; }
+    Label();
     std::string Text() const;
 };
 
 class Canvas : public Control {
 public:
-    std::string ClassName() const override { return "Canvas"; }
+    Canvas();
     Ref<Picture> Backdrop() const;
     void SetBackdrop(Ref<Picture> picture);
 };
 
 class Separator : public Control {
 public:
-    std::string ClassName() const override { return "Separator"; }
+    Separator();
 };
 
 } // namespace rt
