@@ -134,6 +134,20 @@ copied=$(timeout 5 xclip -o -selection clipboard | wc -m) || fail "nothing on th
 [ "$copied" -eq 829 ] || fail "clipboard holds $copied characters, expected 829"
 pass "cheat window opened; clipboard: $copied characters"
 
+# The Edit menu opened from the keys and closed with Escape leaves the menu
+# bar holding the keyboard; Ctrl+C still copies the window's selection.
+printf 'stale' | xclip -selection clipboard
+before=$(visible_windows)
+xdotool key alt+e
+wait_for more_visible_windows_than "$before" || fail "the Edit menu did not open"
+xdotool key Escape
+menu_closed() { [ "$(visible_windows)" -eq "$before" ]; }
+wait_for menu_closed || fail "the Edit menu did not close"
+xdotool key ctrl+c
+copied_again() { [ "$(timeout 5 xclip -o -selection clipboard | wc -m)" -eq 829 ]; }
+wait_for copied_again || fail "after the Edit menu, Ctrl+C copied: $(timeout 5 xclip -o -selection clipboard | head -c 40)"
+pass "Ctrl+C copies after a menu closed with Escape"
+
 expect_brought_back "$cheat" '^Duskvale 1 Play Station$' "View" -- view_in_main
 
 about_in_main
