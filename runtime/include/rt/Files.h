@@ -23,6 +23,7 @@ public:
 
     int Width() const;
     int Height() const;
+
 private:
     friend class PicturePrivate;
     friend struct Internals;
