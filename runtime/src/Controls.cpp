@@ -195,11 +195,12 @@ QPalette TextAreaPalette(const PropertyStore& stored)
     return p;
 }
 
-// The style caches pictures of a widget (its scroll bars, its frame) under its
-// palette's cache key, and a palette set on a widget gets a key of its own: a
-// window opened again and again would add pictures that no later one finds.
-// So text areas of alike colours take them from one class palette instead,
-// that of the first text area given colours; only others get their own.
+// The style caches pictures of a text area's scroll bar under its palette's
+// cache key, and a palette set on a widget gets a key of its own: a window
+// opened again and again would add pictures that no later one finds, and the
+// cache keeps them all. So text areas of alike colours take them from one
+// class palette instead, that of the first text area whose colours are set;
+// only text areas of other colours get palettes of their own.
 void SetTextColors(ControlPrivate& c)
 {
     static const char* const kClass = "QPlainTextEdit";
@@ -613,6 +614,7 @@ void Window::ConstructControl(Control& control)
             plain.replace(QLatin1Char('\n'), QLatin1Char('\r'));
             d.text = plain.toStdString();
         });
+        // A bar that is always shown is enabled only while there is something to scroll.
         QScrollBar* bar = edit->verticalScrollBar();
         auto enable = [bar] { bar->setEnabled(bar->maximum() > bar->minimum()); };
         QObject::connect(bar, &QScrollBar::rangeChanged, bar, enable);
