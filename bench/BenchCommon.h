@@ -146,4 +146,11 @@ inline int IterationsFrom(int argc, char** argv)
     return std::max(1, n);
 }
 
+// After how many clicks a View benchmark also reports its peak memory so far:
+// its second argument, or never (0).
+inline int CheckpointFrom(int argc, char** argv)
+{
+    return argc > 2 ? std::max(0, std::atoi(argv[2])) : 0;
+}
+
 } // namespace bench

@@ -2,6 +2,8 @@
 // once the main window has painted its first frame, it clicks "View" N
 // times, each time timing the cheat window until its first paint, then
 // closes it and lets every deferred deletion run before the next click.
+// Given a checkpoint, it reports its peak memory after that many clicks and
+// after the last, so that a long run shows how memory grows with use.
 #pragma once
 
 #include "BenchCommon.h"
@@ -36,11 +38,16 @@ public:
     static constexpr int kGapMs = 20;       // between a close and the next click
     static constexpr int kTimeoutMs = 10000; // no frame by then: give up
 
-    ViewLoop(int iterations, QString mainTitle, QString cheatTitle, ViewHooks hooks)
-        : QObject(QCoreApplication::instance()), iterations_(iterations), mainTitle_(std::move(mainTitle)),
-          cheatTitle_(std::move(cheatTitle)), hooks_(std::move(hooks)),
+    ViewLoop(int iterations, int checkpoint, QString mainTitle, QString cheatTitle, ViewHooks hooks)
+        : QObject(QCoreApplication::instance()), iterations_(iterations), checkpoint_(checkpoint),
+          mainTitle_(std::move(mainTitle)), cheatTitle_(std::move(cheatTitle)), hooks_(std::move(hooks)),
           watcher_(new FirstPaintWatcher([this] { OnPaint(); }, [this] { OnFrameDone(); }))
     {
+        // Reserved up front, so that the timings themselves add nothing to
+        // the memory that grows from click to click.
+        clickToReturn_.reserve(static_cast<std::size_t>(iterations_));
+        clickToPaint_.reserve(static_cast<std::size_t>(iterations_));
+        clickToFrame_.reserve(static_cast<std::size_t>(iterations_));
         watcher_->Arm(mainTitle_);
         timeout_.setSingleShot(true);
         connect(&timeout_, &QTimer::timeout, this, [this] {
@@ -74,6 +81,8 @@ private:
         clickToFrame_.push_back(Ms(frameNs - clickNs_));
         ++done_;
         hooks_.closeCheat();
+        if (done_ == checkpoint_)
+            checkpointRssKb_ = PeakRssKb();
         QTimer::singleShot(kGapMs, this, [this] {
             if (done_ < iterations_)
                 Click();
@@ -102,6 +111,10 @@ private:
     void Finish()
     {
         std::printf("iterations=%d first_click_to_paint_ms=%.3f\n", done_, clickToPaint_.front());
+        if (checkpoint_ > 0 && checkpoint_ <= done_) {
+            std::printf("checkpoint=%d checkpoint_peak_rss_kb=%ld final_peak_rss_kb=%ld\n", checkpoint_,
+                        checkpointRssKb_, PeakRssKb());
+        }
         // The first click pays one-time costs of the toolkit; the rest are warm.
         const std::vector<double> warmPaint(clickToPaint_.begin() + (done_ > 1 ? 1 : 0), clickToPaint_.end());
         const std::vector<double> warmFrame(clickToFrame_.begin() + (done_ > 1 ? 1 : 0), clickToFrame_.end());
@@ -114,6 +127,8 @@ private:
     }
 
     int iterations_;
+    int checkpoint_;
+    long checkpointRssKb_ = 0;
     QString mainTitle_;
     QString cheatTitle_;
     ViewHooks hooks_;

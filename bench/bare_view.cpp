@@ -19,6 +19,7 @@ const QString kCheatTitle = QStringLiteral("Duskvale SKH Play Station");
 int main(int argc, char** argv)
 {
     const int iterations = bench::IterationsFrom(argc, argv);
+    const int checkpoint = bench::CheckpointFrom(argc, argv);
     int status = 0;
     {
         QApplication app(g_argc, g_argv);
@@ -47,7 +48,7 @@ int main(int argc, char** argv)
                 cheat->findChild<QPushButton*>()->click();
         };
         hooks.quit = [](int code) { QCoreApplication::exit(code); };
-        new bench::ViewLoop(iterations, kMainTitle, kCheatTitle, std::move(hooks));
+        new bench::ViewLoop(iterations, checkpoint, kMainTitle, kCheatTitle, std::move(hooks));
 
         bare::ShowWindow(main.window);
         status = QApplication::exec();

@@ -5,6 +5,7 @@
 #   bench/run.sh                 build, then measure on offscreen and under Xvfb
 #   RUNS=60 bench/run.sh         more start-up runs (default 40 of each program)
 #   VIEW_RUNS=40 VIEW_ITERATIONS=100 bench/run.sh   (default 30 runs of 50 clicks)
+#   GROWTH_RUNS=3 bench/run.sh   more long runs for memory growth (default 1; 0 skips them)
 #   PLATFORMS=offscreen bench/run.sh
 #   NO_BUILD=1 bench/run.sh      measure what is built
 #   BENCH_CPU=3 bench/run.sh     pin every measured program to one CPU (taskset)
@@ -19,6 +20,9 @@ RUNS=${RUNS:-40}
 VIEW_RUNS=${VIEW_RUNS:-30}
 VIEW_ITERATIONS=${VIEW_ITERATIONS:-50}
 WARMUP=${WARMUP:-3}
+GROWTH_RUNS=${GROWTH_RUNS:-1}
+GROWTH_CHECKPOINT=${GROWTH_CHECKPOINT:-1000}
+GROWTH_CLICKS=${GROWTH_CLICKS:-8000}
 PLATFORMS=${PLATFORMS:-"offscreen xcb"}
 XVFB_DISPLAY=${XVFB_DISPLAY:-91}
 
@@ -106,6 +110,13 @@ median_cpu() { # log
     sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# The median over the runs of a log of how far peak memory grew from the
+# checkpoint to the end of the run.
+median_growth() { # log
+  awk '{ c = f = ""; for (i = 1; i <= NF; i++) { split($i, kv, "="); if (kv[1] == "checkpoint_peak_rss_kb") c = kv[2]; if (kv[1] == "final_peak_rss_kb") f = kv[2] } if (c != "" && f != "") print f - c }' "$1" |
+    sort -g | awk '{ v[NR] = $1 } END { if (NR == 0) print "nan"; else if (NR % 2) print v[(NR + 1) / 2]; else print (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
 # The spread of the per-round ratios vx/bare of one figure: quartiles.
 ratio_spread() { # bare-log vx-log key
   paste <(grep -oE "(^| )$3=[0-9.]+" "$1" | cut -d= -f2) <(grep -oE "(^| )$3=[0-9.]+" "$2" | cut -d= -f2) |
@@ -137,6 +148,15 @@ for platform in $PLATFORMS; do
   alternate "$RUNS" "$out/$platform.bare_startup" "$out/$platform.vx_startup" bare_startup vx_startup
   alternate 1 /dev/null /dev/null bare_view vx_view "$VIEW_ITERATIONS"
   alternate "$VIEW_RUNS" "$out/$platform.bare_view" "$out/$platform.vx_view" bare_view vx_view "$VIEW_ITERATIONS"
+  # Long runs: peak memory after GROWTH_CHECKPOINT and after GROWTH_CLICKS
+  # View/Close cycles, both inside one process.
+  g_bare=$out/$platform.bare_growth g_vx=$out/$platform.vx_growth
+  : >"$g_bare"
+  : >"$g_vx"
+  if ((GROWTH_RUNS > 0)); then
+    echo "measuring memory growth on $platform: $GROWTH_RUNS rounds of $GROWTH_CLICKS clicks" >&2
+    alternate "$GROWTH_RUNS" "$g_bare" "$g_vx" bare_view vx_view "$GROWTH_CLICKS" "$GROWTH_CHECKPOINT"
+  fi
 
   s_bare=$out/$platform.bare_startup s_vx=$out/$platform.vx_startup
   v_bare=$out/$platform.bare_view v_vx=$out/$platform.vx_view
@@ -154,6 +174,13 @@ for platform in $PLATFORMS; do
       "$(median "$v_bare" warm_click_to_return_median_ms)" "$(median "$v_vx" warm_click_to_return_median_ms)" -
     row "$platform" "  first View of a run, ms" \
       "$(median "$v_bare" first_click_to_paint_ms)" "$(median "$v_vx" first_click_to_paint_ms)" -
+    if ((GROWTH_RUNS > 0)); then
+      row "$platform" "peak RSS after $GROWTH_CHECKPOINT Views, KiB" \
+        "$(median "$g_bare" checkpoint_peak_rss_kb)" "$(median "$g_vx" checkpoint_peak_rss_kb)" -
+      row "$platform" "peak RSS after $GROWTH_CLICKS Views, KiB" \
+        "$(median "$g_bare" final_peak_rss_kb)" "$(median "$g_vx" final_peak_rss_kb)" -
+      row "$platform" "  growth between them, KiB" "$(median_growth "$g_bare")" "$(median_growth "$g_vx")" 1.05
+    fi
   } >>"$table"
 
   if [[ $platform == xcb ]]; then
@@ -166,5 +193,9 @@ done
 echo
 echo "medians: start-up over $RUNS runs of each program; View over $VIEW_RUNS runs of each," \
   "each the median of $((VIEW_ITERATIONS - 1)) warm clicks (the first click of a run is shown apart)"
+if ((GROWTH_RUNS > 0)); then
+  echo "memory growth: median over $GROWTH_RUNS runs of each program of the peak RSS after $GROWTH_CLICKS" \
+    "View/Close cycles less that after $GROWTH_CHECKPOINT, in the same process"
+fi
 cat "$table"
 echo "raw results: $out"

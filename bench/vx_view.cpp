@@ -14,6 +14,7 @@ namespace {
 const QString kMainTitle = QStringLiteral("Vexorin 2.1");
 const QString kCheatTitle = QStringLiteral("Duskvale SKH Play Station");
 int g_iterations = 50;
+int g_checkpoint = 0;
 rt::Ref<rt::PushButton> g_view;
 
 void StartViewLoop()
@@ -36,7 +37,7 @@ void StartViewLoop()
         g_view.Clear();
         rt::Quit(code);
     };
-    new bench::ViewLoop(g_iterations, kMainTitle, kCheatTitle, std::move(hooks));
+    new bench::ViewLoop(g_iterations, g_checkpoint, kMainTitle, kCheatTitle, std::move(hooks));
 }
 
 } // namespace
@@ -44,6 +45,7 @@ void StartViewLoop()
 int main(int argc, char** argv)
 {
     g_iterations = bench::IterationsFrom(argc, argv);
+    g_checkpoint = bench::CheckpointFrom(argc, argv);
     qAddPreRoutine(StartViewLoop);
     return EntryRoutine();
 }

@@ -90,11 +90,12 @@ QPalette TextAreaPalette(const PropertyStore& stored)
     return p;
 }
 
-// The style caches pictures of a widget (its scroll bars, its frame) under its
-// palette's cache key, and a palette set on a widget gets a key of its own: a
-// window opened again and again would add pictures that no later one finds.
-// So text areas of alike colours take them from one class palette instead,
-// that of the first text area given colours; only others get their own.
+// The style caches pictures of a text area's scroll bar under its palette's
+// cache key, and a palette set on a widget gets a key of its own: a window
+// opened again and again would add pictures that no later one finds, and the
+// cache keeps them all. So text areas of alike colours take them from one
+// class palette instead, that of the first text area whose colours are set;
+// only text areas of other colours get palettes of their own.
 void SetTextColors(ControlPrivate& c)
 {
     static const char* const kClass = "QPlainTextEdit";
@@ -135,6 +136,7 @@ QWidget* CreateTextArea(ControlPrivate& d, QWidget* parent)
         if (auto window = d.window.lock())
             Internals::Of(*window).UpdateMenus();
     });
+    // A bar that is always shown is enabled only while there is something to scroll.
     QScrollBar* bar = edit->verticalScrollBar();
     auto enable = [bar] { bar->setEnabled(bar->maximum() > bar->minimum()); };
     QObject::connect(bar, &QScrollBar::rangeChanged, bar, enable);
