@@ -8,6 +8,7 @@
 #include "rt/Menu.h"
 #include "rt/Window.h"
 
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -182,6 +183,31 @@ private slots:
             QCOMPARE(rt::testing::OpenWindows().size(), 1u);
             // A control whose window has gone raises instead of crashing.
             QVERIFY_THROWS_EXCEPTION(rt::NilObjectException, button->Push());
+            rt::Quit(0);
+        });
+    }
+
+    // A window held past its close goes when its last holder lets go, which
+    // may be inside some event: its widgets then wait for the loop, and
+    // nothing of them reaches the window in the meantime.
+    void nothingOfAGoneWindowStaysConnected()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QPointer<QAction> selectAll = rt::testing::ActionOf(*window, "EditSelectAll");
+            QPointer<QWidget> widget = rt::testing::WidgetOf(*window);
+            window->Close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(!Destroyed(ProbeWindow::kClassName)); // still held here
+            window.Clear();
+            QVERIFY(Destroyed(ProbeWindow::kClassName));
+            QVERIFY(widget && selectAll);
+            selectAll->setEnabled(true);
+            selectAll->trigger();
+            for (QMenu* menu : widget->findChildren<QMenu*>())
+                emit menu->aboutToShow();
+            QVERIFY(std::find(g_events.begin(), g_events.end(), "select all") == g_events.end());
+            QTRY_VERIFY(!widget);
             rt::Quit(0);
         });
     }
