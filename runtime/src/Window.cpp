@@ -294,6 +294,7 @@ void Window::Construct()
         d_->contentsChanged = false;
         for (const auto& [name, control] : d_->controls)
             control->d_->Raise(Event::Open);
+        // Handlers are registered only here: the menu's states are right from now on.
         d_->UpdateMenus();
     } catch (...) {
         d_->UnifiedClose();
@@ -391,7 +392,6 @@ Ref<Control> Window::ControlByName(std::string_view name) const
 void Window::RegisterMenuHandler(const std::string& itemName, std::function<bool()> handler)
 {
     d_->menuHandlers[itemName] = std::move(handler);
-    d_->UpdateMenus();
 }
 
 bool Window::HasMenuHandler(std::string_view itemName) const
