@@ -1,3 +1,4 @@
+#include "ControlKinds.h"
 #include "Private.h"
 
 #include <QApplication>
@@ -211,17 +212,35 @@ Ref<PushButton> WindowPrivate::ButtonWhere(bool defaultButton) const
 
 void WindowPrivate::UpdateTabOrder()
 {
-    std::vector<QWidget*> order;
-    std::vector<std::pair<int, QWidget*>> sorted;
+    std::vector<std::pair<int, ControlPrivate*>> sorted;
     for (const auto& [name, control] : controls) {
         auto& cp = *control->d_;
         if (cp.widget && cp.widget->focusPolicy() != Qt::NoFocus)
-            sorted.emplace_back(cp.tabIndex, cp.widget.data());
+            sorted.emplace_back(cp.tabIndex, &cp);
     }
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < sorted.size(); ++i)
-        QWidget::setTabOrder(sorted[i - 1].second, sorted[i].second);
+        QWidget::setTabOrder(sorted[i - 1].second->widget, sorted[i].second->widget);
+
+    // The keyboard starts on the first control in that order that takes it,
+    // passing over push buttons as long as another control takes it: a button
+    // is pressed with a click or its key, while the text or the choice beside
+    // it is what the keys are for. Tab still reaches the button.
+    QWidget* first = nullptr;
+    for (const auto& [index, cp] : sorted) {
+        QWidget* candidate = cp->widget;
+        if (!(candidate->focusPolicy() & Qt::TabFocus) || !candidate->isEnabled() || !candidate->isVisibleTo(widget))
+            continue;
+        if (&cp->kind != &PushButtonKind()) {
+            first = candidate;
+            break;
+        }
+        if (!first)
+            first = candidate;
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void WindowPrivate::Place()

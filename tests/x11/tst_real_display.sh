@@ -160,6 +160,31 @@ history=$(timeout 10 xdotool search --sync --onlyvisible --name '^Version Histor
   || fail "V H did not open the Version History"
 expect_brought_back "$history" '^Version History$' "V H" -- version_history_in_about
 
+# Every cheat window opens with the keyboard on its text, also where Close
+# comes first in its keyboard order: Select All and Copy take the whole text
+# at once, and Tab then reaches Close, which Space presses.
+# Usage: expect_text_focused TITLE CHARACTERS
+expect_text_focused() {
+  local title=$1 characters=$2 window
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) \
+    || fail "$title did not open"
+  wait_for is_active "$window" || fail "$title is not active"
+  xdotool key --delay 80 ctrl+a ctrl+c
+  copied_all() { [ "$(timeout 5 xclip -o -selection clipboard | wc -m)" -eq "$characters" ]; }
+  wait_for copied_all || fail "$title: right after opening, Ctrl+A Ctrl+C copied $(timeout 5 xclip -o -selection clipboard | wc -m) characters, expected $characters"
+  xdotool key --delay 80 Tab space
+  closed() { [ "$(windows_named "^$title\$")" -eq 0 ]; }
+  wait_for closed || fail "$title: Tab then Space did not press Close"
+  pass "$title opens on its text: $characters characters copied; Tab reaches Close"
+}
+# The main window's keyboard is still on the platform popup.
+activate "$main"
+xdotool key --delay 80 shift+Tab Down Tab Up Return
+expect_text_focused "Duskvale 2 Mac n PC" 792
+activate "$main"
+xdotool key --delay 80 Down Return
+expect_text_focused "Duskvale 2 Play Station" 1392
+
 xdotool key ctrl+q
 status=0
 timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Ctrl+Q"
