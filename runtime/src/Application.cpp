@@ -15,8 +15,12 @@ namespace rt {
 
 RuntimeState& State()
 {
-    static RuntimeState state;
-    return state;
+    // Made once and never destroyed. When the display goes away the toolkit
+    // ends the process with exit() from inside the event loop; the windows
+    // held here must not then be torn down after the toolkit's own statics.
+    // On the ordinary way out, RuntimeFinalize and RuntimeExit empty it.
+    static RuntimeState* const state = new RuntimeState;
+    return *state;
 }
 
 namespace {
