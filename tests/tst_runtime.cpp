@@ -340,6 +340,22 @@ private slots:
         });
     }
 
+    // A name is taken once per window: the design meant for a second control
+    // must not land on the first.
+    void takenControlNameRaises()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            const rt::Ref<rt::Control> first = window->Button();
+            auto second = window->New<rt::PushButton>();
+            QVERIFY_THROWS_EXCEPTION(rt::RuntimeException, window->AddControl("Button", second));
+            QVERIFY(window->ControlByName("Button") == first);
+            QCOMPARE(second->Name(), "");
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     void returnPressesTheDefaultButton()
     {
         RunProgram([] {

@@ -375,6 +375,10 @@ bool Window::ContentsChanged() const
 
 void Window::AddControl(const std::string& name, const Ref<Control>& control)
 {
+    // A second control under a taken name would be unreachable by name, and
+    // its design would land on the first.
+    if (ControlByName(name))
+        throw RuntimeException("window " + d_->className + " already has a control named \"" + name + "\"");
     control->d_->name = name;
     control->d_->widget->setObjectName(QString::fromStdString(name));
     d_->controls.emplace_back(name, control);

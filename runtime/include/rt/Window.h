@@ -59,6 +59,8 @@ public:
         ConstructControl(*control);
         return Ref<C>(control);
     }
+    // Adds the control under this name; a name already taken in this window
+    // raises a RuntimeException and leaves both controls as they were.
     void AddControl(const std::string& name, const Ref<Control>& control);
     Ref<Control> ControlByName(std::string_view name) const;
     // The control of that name as class C (checked), or nothing.
