@@ -43,6 +43,11 @@ public:
         if (onAction)
             onAction();
     }
+    bool SelectAllAgain_Action()
+    {
+        g_events.push_back("select all again");
+        return false;
+    }
 
 protected:
     void Layout() override
@@ -335,6 +340,20 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
             QCOMPARE(g_events.back(), "select all");
             QVERIFY(std::find(g_events.begin(), g_events.end(), "never") == g_events.end());
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // A second handler for an item replaces the first.
+    void laterMenuHandlerReplacesEarlier()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            window->AddMenuHandler("EditSelectAll", &ProbeWindow::SelectAllAgain_Action);
+            QVERIFY(ChooseMenuItem(*window, "EditSelectAll"));
+            QCOMPARE(g_events.back(), "select all again");
+            QCOMPARE(std::count(g_events.begin(), g_events.end(), "select all"), 0);
             window->Close();
             rt::Quit(0);
         });

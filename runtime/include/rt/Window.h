@@ -89,7 +89,8 @@ public:
 
     // Registers a method of this window as the handler of the menu item of
     // this name. Like an event binding it holds the window weakly, so a
-    // window's own handlers never keep it alive.
+    // window's own handlers never keep it alive. An item has one handler per
+    // window: registering another under the same name replaces the first.
     template <class W>
     void AddMenuHandler(const std::string& itemName, bool (W::*method)())
     {
