@@ -485,6 +485,34 @@ private slots:
             rt::Quit(0);
         });
     }
+
+    // After the user has typed, the text reads back as it stands in the
+    // area, no-break spaces included, every line break a CR.
+    void editedTextKeepsItsCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("typed"); // after "x" typed at the end
+        QTest::newRow("no-break space") << QByteArray("a\xc2\xa0" "b") << QByteArray("a\xc2\xa0" "bx");
+        QTest::newRow("line breaks") << QByteArray("a\rb\nc\r\nd\xc2\xa0") << QByteArray("a\rb\rc\rd\xc2\xa0x");
+    }
+
+    void editedTextKeepsItsCharacters()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, typed);
+        RunProgram([&] {
+            auto area = ProbeWindow::Instance()->Plain();
+            QVERIFY(!area->ReadOnly());
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*area));
+            area->SetText(text.toStdString());
+            QCOMPARE(QByteArray::fromStdString(area->Text()), text);
+            edit->moveCursor(QTextCursor::End);
+            QTest::keyClick(edit, Qt::Key_X);
+            QCOMPARE(QByteArray::fromStdString(area->Text()), typed);
+            ProbeWindow::Instance()->Close();
+            rt::Quit(0);
+        });
+    }
 };
 
 QTEST_MAIN(RuntimeTest)

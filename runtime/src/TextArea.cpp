@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -123,13 +124,15 @@ QWidget* CreateTextArea(ControlPrivate& d, QWidget* parent)
     // Even a text area without colours of its own needs them set: the class
     // palette would give it another text area's.
     d.coloursPending = true;
-    // The stored text follows what the user types, line breaks as CRs.
+    // The stored text follows what the user types, line breaks as CRs. It is
+    // read raw: the toolkit's plain text would turn no-break spaces into blanks.
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&d, edit] {
         if (d.settingText)
             return;
-        QString plain = edit->toPlainText();
-        plain.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-        d.text = plain.toStdString();
+        QString raw = edit->document()->toRawText();
+        raw.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+        raw.replace(QChar::LineSeparator, QLatin1Char('\r'));
+        d.text = raw.toStdString();
     });
     // What the Edit menu offers follows the selection.
     QObject::connect(edit, &QPlainTextEdit::selectionChanged, edit, [&d] {
