@@ -486,6 +486,51 @@ private slots:
         });
     }
 
+    // Positions in code points both ways, where the toolkit makes one line
+    // break of a CR LF pair.
+    void selectionAcrossLineBreaks_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("unitStart"); // the same selection as the toolkit counts it
+        QTest::addColumn<int>("unitLength");
+        QTest::newRow("after a CR LF") << QByteArray("ab\r\ncd") << 4 << 1 << "c" << 3 << 1;
+        QTest::newRow("across a CR LF") << QByteArray("ab\r\ncd") << 1 << 4 << "b\u2029c" << 1 << 3;
+        QTest::newRow("after two CR LFs") << QByteArray("a\r\n\r\nb") << 5 << 1 << "b" << 3 << 1;
+        QTest::newRow("astral character, then CR LF") << QByteArray("\xf0\x9f\x8e\xae\r\nb") << 1 << 3
+                                                      << "\u2029b" << 2 << 2;
+        QTest::newRow("lone CR and lone LF") << QByteArray("a\rb\nc") << 4 << 1 << "c" << 4 << 1;
+    }
+
+    void selectionAcrossLineBreaks()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, selected);
+        QFETCH(int, unitStart);
+        QFETCH(int, unitLength);
+        RunProgram([&] {
+            auto area = ProbeWindow::Instance()->Text();
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*area));
+            area->SetText(text.toStdString());
+            area->SetSelStart(start);
+            area->SetSelLength(length);
+            QCOMPARE(edit->textCursor().selectedText(), selected);
+            // Read back from a selection the toolkit made.
+            QTextCursor cursor(edit->document());
+            cursor.setPosition(unitStart);
+            cursor.setPosition(unitStart + unitLength, QTextCursor::KeepAnchor);
+            edit->setTextCursor(cursor);
+            QCOMPARE(area->SelStart(), start);
+            QCOMPARE(area->SelLength(), length);
+            ProbeWindow::Instance()->Close();
+            rt::Quit(0);
+        });
+    }
+
     // After the user has typed, the text reads back as it stands in the
     // area, no-break spaces included, every line break a CR.
     void editedTextKeepsItsCharacters_data()
