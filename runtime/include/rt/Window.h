@@ -5,6 +5,15 @@
 // window; closing hands the window to the event loop, which destroys it, and
 // with it its controls and widgets, once the events that closed it have
 // returned. Event bindings and menu handlers hold their window weakly.
+//
+// Someone who keeps a Ref past the close keeps the window an object: closed
+// for good (Show does nothing), no longer its class's instance, its widgets
+// hidden, its controls still there for code to read and to raise events on.
+// It goes when the last Ref lets go, its widgets with it, or with the loop
+// when that happens inside an event. From then on a control still held
+// raises NilObjectException when used, and nothing of the window's widgets
+// reaches program code: its menu items and events do nothing. The runtime
+// keeps all of this in runtime/src/WindowLifetime.cpp.
 #pragma once
 
 #include "rt/Controls.h"
