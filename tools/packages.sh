@@ -4,7 +4,7 @@
 
 RUN_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgl-dev fonts-dejavu-core qt6-wayland)
 # shellcheck disable=SC2034 # used by test.sh
-TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xdotool xclip openbox x11-utils)
+TEST_PACKAGES=("${RUN_PACKAGES[@]}" xvfb xdotool xclip openbox x11-utils weston)
 
 # Usage: ensure_packages PACKAGE...
 # A package counts only when dpkg says it is installed: one removed but not
