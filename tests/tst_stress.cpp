@@ -5,8 +5,8 @@
 // closes, its messages, the saved logo, the clipboard and the web address.
 // VX_STRESS_SEED and VX_STRESS_STEPS repeat or lengthen a run;
 // VX_STRESS_TRACE prints every step.
-#include "AboutSteps.h"
 #include "ProgramTest.h"
+#include "TestFiles.h"
 
 #include "CheatWindow.h"
 #include "Window1.h"

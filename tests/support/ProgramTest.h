@@ -6,7 +6,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -34,6 +36,29 @@ void OnNextModal(std::function<void(QWidget*)> handler);
 // *text and clicks OK.
 std::shared_ptr<QString> AnswerNextMessageBox();
 
+// While it lives, answers every modal dialog that comes up: the save dialog
+// through the given step, the save dialog's question whether to replace a
+// file with Yes, and any other message box with OK, recording what each said.
+// Only one may live at a time: two would race for the same dialog.
+class DialogAnswerer {
+public:
+    // Prepares the save dialog (its folder, its name field); returns true to
+    // save, false to cancel.
+    using SaveStep = std::function<bool(QFileDialog&)>;
+    explicit DialogAnswerer(SaveStep step);
+
+    QStringList proposedNames; // the name field of each save dialog as it came up
+    QStringList questions;     // what the save dialog asked
+    QStringList messages;      // every other message box
+
+private:
+    void Answer(QWidget* modal);
+    SaveStep step_;
+    QPointer<QWidget> answered_;
+    int patience_ = 0;
+    QObject polling_; // ends the polling when the answerer goes
+};
+
 // The top-level widget of a runtime window, or of the open window of that class.
 QWidget* WidgetOf(const std::string& className);
 rt::Ref<rt::Window> OpenWindow(const std::string& className);
@@ -46,6 +71,10 @@ bool ChooseMenuItem(rt::Window& window, const std::string& itemName);
 
 // The content area of a window: its size excludes the menu bar and frame.
 QWidget* ContentOf(const rt::Window& window);
+
+QString TextOf(const rt::TextArea& area);
+// Whether the canvas shows nothing but its background.
+bool ShowsNothing(const rt::Canvas& canvas);
 
 // The runtime's lifecycle record ("construct Window1.Window1", ...), in order.
 QStringList LifecycleLog();
