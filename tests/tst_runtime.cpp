@@ -390,9 +390,9 @@ private slots:
             if (runtimeException) {
                 OnNextModal([&](QWidget* modal) {
                     auto* box = qobject_cast<QMessageBox*>(modal);
-                    reported = box->text();
-                    title = box->windowTitle();
-                    box->button(QMessageBox::Ok)->click();
+                    reported = box ? box->text() : QStringLiteral("<not a message box>");
+                    title = modal->windowTitle();
+                    modal->close();
                 });
             }
             window->Button()->Push();

@@ -179,12 +179,11 @@ private slots:
             auto text = std::make_shared<QString>();
             auto title = std::make_shared<QString>();
             OnNextModal([&, text, title](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box);
-                *text = box->text();
-                *title = box->windowTitle();
                 runningDuringMessage = !rt::testing::QuitRequested();
-                box->button(QMessageBox::Ok)->click();
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                *text = box ? box->text() : QStringLiteral("<not a message box>");
+                *title = modal->windowTitle();
+                modal->close();
             });
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QCOMPARE(*text, "Thank You");

@@ -3,6 +3,7 @@
 #include "Program.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLayout>
 #include <QLineEdit>
 #include <QTest>
@@ -13,12 +14,83 @@ namespace vxtest {
 namespace {
 // Owns the timers that wait for dialogs during one run, so that none outlives it.
 QObject* g_runScope = nullptr;
+
+// How many polls are waiting to answer a modal widget.
+int g_waitingPolls = 0;
+
+class WaitingPoll {
+public:
+    WaitingPoll() { ++g_waitingPolls; }
+    ~WaitingPoll() { --g_waitingPolls; }
+    WaitingPoll(const WaitingPoll&) = delete;
+    WaitingPoll& operator=(const WaitingPoll&) = delete;
+};
+
+// What a widget shows, for a failure to name it.
+QString Describe(QWidget* widget)
+{
+    if (auto* box = qobject_cast<QMessageBox*>(widget)) {
+        QString text = QStringLiteral("message box \"%1\"").arg(box->text());
+        if (!box->informativeText().isEmpty())
+            text += QStringLiteral(" (%1)").arg(box->informativeText());
+        return text;
+    }
+    return QStringLiteral("%1 \"%2\"").arg(widget->metaObject()->className(), widget->windowTitle());
+}
+
+void Dismiss(QWidget* modal)
+{
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+// Watches for modal widgets that nobody will answer. Those that a poll
+// answers go within a few milliseconds; the grace only covers an answer
+// that closes its widget by a queued call.
+class ModalGuard : public QObject {
+public:
+    explicit ModalGuard(QObject* parent) : QObject(parent)
+    {
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, &ModalGuard::Look);
+        timer->start(100);
+    }
+
+private:
+    static constexpr qint64 kGraceMs = 500;
+
+    void Look()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible() || g_waitingPolls > 0) {
+            unanswered_ = nullptr;
+            return;
+        }
+        if (modal != unanswered_) {
+            unanswered_ = modal;
+            since_.start();
+            return;
+        }
+        if (since_.elapsed() < kGraceMs)
+            return;
+        unanswered_ = nullptr;
+        QTest::qFail(qPrintable(QStringLiteral("nobody answered the %1").arg(Describe(modal))), __FILE__, __LINE__);
+        Dismiss(modal);
+    }
+
+    QPointer<QWidget> unanswered_;
+    QElapsedTimer since_;
+};
+
 } // namespace
 
 int RunProgram(const std::function<void()>& script)
 {
     QObject scope;
     g_runScope = &scope;
+    new ModalGuard(&scope);
     QTimer::singleShot(0, &scope, [script] {
         script();
         // A program whose windows have all closed ends by itself.
@@ -33,9 +105,12 @@ int RunProgram(const std::function<void()>& script)
 void PollModal(QObject* owner, std::function<bool(QWidget* modal)> poll)
 {
     auto* timer = new QTimer(owner);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, poll = std::move(poll)] {
+    // Held by the connection: it goes when polling ends or with the timer.
+    auto waiting = std::make_shared<WaitingPoll>();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, poll = std::move(poll), waiting]() mutable {
         QWidget* modal = QApplication::activeModalWidget();
         if (!poll(modal && modal->isVisible() ? modal : nullptr)) {
+            waiting.reset();
             timer->stop();
             timer->deleteLater();
         }
@@ -65,6 +140,7 @@ std::shared_ptr<QString> AnswerNextMessageBox()
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (!box) {
             *text = QStringLiteral("<not a message box: %1>").arg(modal->metaObject()->className());
+            Dismiss(modal);
             return;
         }
         *text = box->text();

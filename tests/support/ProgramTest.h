@@ -22,18 +22,27 @@ namespace vxtest {
 // Runs EntryRoutine(); the script runs once the event loop has started. When
 // the script returns and the program has not quit, it is made to quit with
 // status 99, so a failed step never hangs the run. Returns the exit status.
+//
+// A modal widget blocks the script until someone answers it, and only a
+// poll (PollModal, OnNextModal, DialogAnswerer) can. So while the program
+// runs, a modal widget that stays up with no poll waiting for it, or one
+// left open once its poll has ended, fails the running test within about a
+// second, naming what it shows, and is closed.
 int RunProgram(const std::function<void()>& script);
 
 // Calls poll every few milliseconds with the active modal widget, or nullptr
 // while none is shown, from a timer, so that it also runs inside a modal loop.
-// Polling ends when poll returns false or when owner goes.
+// Polling ends when poll returns false or when owner goes; until then the
+// modal widgets that come up are this poll's to answer.
 void PollModal(QObject* owner, std::function<bool(QWidget* modal)> poll);
 
-// Calls handler on the next modal widget that appears during this run.
+// Calls handler on the next modal widget that appears during this run. A
+// handler that checks what it found should close the widget first: a failed
+// check returns at once.
 void OnNextModal(std::function<void(QWidget*)> handler);
 
 // Arms a one-shot answer for the next message box: records its text in
-// *text and clicks OK.
+// *text and clicks OK. Anything else that comes up is closed.
 std::shared_ptr<QString> AnswerNextMessageBox();
 
 // While it lives, answers every modal dialog that comes up: the save dialog
