@@ -88,7 +88,8 @@ bool ShowsNothing(const rt::Canvas& canvas);
 // The runtime's lifecycle record ("construct Window1.Window1", ...), in order.
 QStringList LifecycleLog();
 
-// Fails the current test if a visible top-level widget is left over.
+// Fails the current test if any top-level widget is left over once the
+// deferred deletes have run, hidden ones included. Each is reported once.
 void CheckNoWindowsLeft();
 
 } // namespace vxtest
