@@ -340,6 +340,26 @@ private slots:
         });
     }
 
+    // The window's own command takes its shortcut, even from a focused
+    // control that has a use of its own for the key: an editable text area
+    // would select all of itself on Ctrl+A.
+    void menuShortcutWinsOverTheFocusedText()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            window->Plain()->SetText("some words");
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            QWidget* plain = rt::testing::WidgetOf(*window->Plain());
+            plain->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), plain);
+            QTest::keyClick(plain, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(std::count(g_events.begin(), g_events.end(), "select all"), 1);
+            QCOMPARE(window->Plain()->SelLength(), 0); // the window's handler selects nothing
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     void returnPressesTheDefaultButton()
     {
         RunProgram([] {
