@@ -239,21 +239,40 @@ private slots:
     }
 
     // Tab follows the controls' TabIndex, not the order of their creation.
+    void tabOrderFollowsTabIndex_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("order"); // the controls that Tab reaches, by TabIndex
+        QTest::newRow("controls created against their order")
+            << ProbeWindow::kClassName << QStringList{"Other", "Text", "Button"};
+        QTest::newRow("the main window")
+            << "Window1.Window1" << QStringList{"PopupMenu1", "PopupMenu2", "PushButton1", "PushButton2"};
+    }
+
     void tabOrderFollowsTabIndex()
     {
-        RunProgram([] {
-            auto window = ProbeWindow::Instance();
-            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
-            const QList<QWidget*> order = {rt::testing::WidgetOf(*window->Other()),
-                                           rt::testing::WidgetOf(*window->Text()),
-                                           rt::testing::WidgetOf(*window->Button())};
-            order[0]->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), order[0]);
-            for (int i = 1; i < order.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QCOMPARE(QApplication::focusWidget(), order[i]);
+        QFETCH(QString, window);
+        QFETCH(QStringList, order);
+        RunProgram([&] {
+            const auto shown = window == ProbeWindow::kClassName ? rt::Ref<rt::Window>(ProbeWindow::Instance())
+                                                                 : OpenWindow(window.toStdString());
+            QVERIFY(shown);
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*shown)));
+            QList<QWidget*> widgets;
+            int tabIndex = -1;
+            for (const QString& name : order) {
+                auto control = shown->ControlByName(name.toStdString());
+                QVERIFY2(control, qPrintable(name));
+                QVERIFY2(control->TabIndex() > tabIndex, "the row must list the controls by TabIndex");
+                tabIndex = control->TabIndex();
+                widgets << rt::testing::WidgetOf(*control);
             }
-            window->Close();
+            widgets[0]->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), widgets[0]);
+            for (int i = 1; i < widgets.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), widgets[i]);
+            }
             rt::Quit(0);
         });
     }
