@@ -15,8 +15,12 @@ namespace rt {
 
 RuntimeState& State()
 {
-    static RuntimeState state;
-    return state;
+    // Made once and never destroyed. When the display goes away the toolkit
+    // ends the process with exit() from inside the event loop; the windows
+    // held here must not then be torn down after the toolkit's own statics.
+    // On the ordinary way out, RuntimeFinalize and RuntimeExit empty it.
+    static RuntimeState* const state = new RuntimeState;
+    return *state;
 }
 
 namespace {
@@ -212,18 +216,7 @@ void UnhandledException(std::exception_ptr e)
 void RuntimeFinalize()
 {
     auto& s = State();
-    // Windows go first, while the toolkit still runs: the loop has ended, so
-    // no event of theirs is running.
-    {
-        AtRest rest;
-        std::vector<std::shared_ptr<Window>> windows;
-        windows.swap(s.openWindows);
-        s.implicitWindows.clear();
-    }
-    // Then what was handed to the loop: closed windows, and the widgets of
-    // windows that someone held past their close.
-    for (int pass = 0; pass < 2; ++pass)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FinalizeWindows();
     s.app.Clear();
     s.helper = nullptr;
 }
@@ -257,43 +250,6 @@ void MsgBox(const std::string& text)
 void ShowURL(const std::string& url)
 {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
-}
-
-namespace {
-
-// Holds a closed window until the event loop is back where the window was
-// closed: QObject::deleteLater waits for exactly that.
-class ClosedWindow final : public QObject {
-public:
-    explicit ClosedWindow(std::shared_ptr<Window> window) : QObject(qApp), window_(std::move(window)) {}
-    ~ClosedWindow() override
-    {
-        AtRest rest;
-        window_.reset();
-    }
-
-private:
-    std::shared_ptr<Window> window_;
-};
-
-} // namespace
-
-void DestroyLater(std::shared_ptr<Window> window)
-{
-    (new ClosedWindow(std::move(window)))->deleteLater();
-}
-
-void BringToFront(Window& window)
-{
-    auto& list = State().openWindows;
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (it->get() == &window) {
-            auto keep = *it;
-            list.erase(it);
-            list.insert(list.begin(), std::move(keep));
-            return;
-        }
-    }
 }
 
 } // namespace rt
