@@ -5,6 +5,7 @@
 // Resources/, which the program finds beside the folder of its executable.
 // There, the steps of BundleSteps run as a test of their own.
 #include "AboutSteps.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

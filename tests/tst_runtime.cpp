@@ -194,24 +194,30 @@ private slots:
 
     // A window held past its close goes when its last holder lets go, which
     // may be inside some event: its widgets then wait for the loop, and
-    // nothing of them reaches the window in the meantime.
+    // nothing of them reaches the window or its controls in the meantime.
+    // (What would, reaches freed memory: the sanitizer build reports it.)
     void nothingOfAGoneWindowStaysConnected()
     {
         RunProgram([] {
             auto window = ProbeWindow::Instance();
             QPointer<QAction> selectAll = rt::testing::ActionOf(*window, "EditSelectAll");
             QPointer<QWidget> widget = rt::testing::WidgetOf(*window);
+            QPointer<QPlainTextEdit> text = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*window->Plain()));
+            QPointer<QPushButton> button = qobject_cast<QPushButton*>(rt::testing::WidgetOf(*window->Button()));
             window->Close();
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             QVERIFY(!Destroyed(ProbeWindow::kClassName)); // still held here
             window.Clear();
             QVERIFY(Destroyed(ProbeWindow::kClassName));
-            QVERIFY(widget && selectAll);
+            QVERIFY(widget && selectAll && text && button);
             selectAll->setEnabled(true);
             selectAll->trigger();
             for (QMenu* menu : widget->findChildren<QMenu*>())
                 emit menu->aboutToShow();
-            QVERIFY(std::find(g_events.begin(), g_events.end(), "select all") == g_events.end());
+            text->setPlainText(QStringLiteral("typed after the window went"));
+            text->selectAll();
+            button->click();
+            QCOMPARE(g_events, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers"}));
             QTRY_VERIFY(!widget);
             rt::Quit(0);
         });
@@ -238,21 +244,40 @@ private slots:
     }
 
     // Tab follows the controls' TabIndex, not the order of their creation.
+    void tabOrderFollowsTabIndex_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QStringList>("order"); // the controls that Tab reaches, by TabIndex
+        QTest::newRow("controls created against their order")
+            << ProbeWindow::kClassName << QStringList{"Other", "Text", "Button"};
+        QTest::newRow("the main window")
+            << "Window1.Window1" << QStringList{"PopupMenu1", "PopupMenu2", "PushButton1", "PushButton2"};
+    }
+
     void tabOrderFollowsTabIndex()
     {
-        RunProgram([] {
-            auto window = ProbeWindow::Instance();
-            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
-            const QList<QWidget*> order = {rt::testing::WidgetOf(*window->Other()),
-                                           rt::testing::WidgetOf(*window->Text()),
-                                           rt::testing::WidgetOf(*window->Button())};
-            order[0]->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), order[0]);
-            for (int i = 1; i < order.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QCOMPARE(QApplication::focusWidget(), order[i]);
+        QFETCH(QString, window);
+        QFETCH(QStringList, order);
+        RunProgram([&] {
+            const auto shown = window == ProbeWindow::kClassName ? rt::Ref<rt::Window>(ProbeWindow::Instance())
+                                                                 : OpenWindow(window.toStdString());
+            QVERIFY(shown);
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*shown)));
+            QList<QWidget*> widgets;
+            int tabIndex = -1;
+            for (const QString& name : order) {
+                auto control = shown->ControlByName(name.toStdString());
+                QVERIFY2(control, qPrintable(name));
+                QVERIFY2(control->TabIndex() > tabIndex, "the row must list the controls by TabIndex");
+                tabIndex = control->TabIndex();
+                widgets << rt::testing::WidgetOf(*control);
             }
-            window->Close();
+            widgets[0]->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), widgets[0]);
+            for (int i = 1; i < widgets.size(); ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget(), widgets[i]);
+            }
             rt::Quit(0);
         });
     }
@@ -345,6 +370,26 @@ private slots:
         });
     }
 
+    // The window's own command takes its shortcut, even from a focused
+    // control that has a use of its own for the key: an editable text area
+    // would select all of itself on Ctrl+A.
+    void menuShortcutWinsOverTheFocusedText()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            window->Plain()->SetText("some words");
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            QWidget* plain = rt::testing::WidgetOf(*window->Plain());
+            plain->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), plain);
+            QTest::keyClick(plain, Qt::Key_A, Qt::ControlModifier);
+            QCOMPARE(std::count(g_events.begin(), g_events.end(), "select all"), 1);
+            QCOMPARE(window->Plain()->SelLength(), 0); // the window's handler selects nothing
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     // A second handler for an item replaces the first.
     void laterMenuHandlerReplacesEarlier()
     {
@@ -425,9 +470,9 @@ private slots:
             if (runtimeException) {
                 OnNextModal([&](QWidget* modal) {
                     auto* box = qobject_cast<QMessageBox*>(modal);
-                    reported = box->text();
-                    title = box->windowTitle();
-                    box->button(QMessageBox::Ok)->click();
+                    reported = box ? box->text() : QStringLiteral("<not a message box>");
+                    title = modal->windowTitle();
+                    modal->close();
                 });
             }
             window->Button()->Push();

@@ -2,6 +2,7 @@
 // as a JPEG file where the user chooses; a save that fails writes nothing,
 // leaves an existing file as it was, and says why.
 #include "AboutSteps.h"
+#include "TestFiles.h"
 
 #include "Window1.h"
 #include "Window3.h"

@@ -81,25 +81,6 @@ private slots:
         QCOMPARE(registry[2].creator, "????");
     }
 
-    void tabOrderFollowsTabIndex()
-    {
-        RunProgram([] {
-            auto window = Window1::Instance();
-            QWidget* top = rt::testing::WidgetOf(*window);
-            QVERIFY(QTest::qWaitForWindowActive(top));
-            const QList<QWidget*> expected = {rt::testing::WidgetOf(*window->PopupMenu1()),
-                                              rt::testing::WidgetOf(*window->PopupMenu2()),
-                                              rt::testing::WidgetOf(*window->PushButton1()),
-                                              rt::testing::WidgetOf(*window->PushButton2())};
-            expected[0]->setFocus();
-            for (int i = 1; i < expected.size(); ++i) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QCOMPARE(QApplication::focusWidget(), expected[i]);
-            }
-            rt::Quit(0);
-        });
-    }
-
     void standardMenus_data()
     {
         QTest::addColumn<QString>("item");
@@ -179,12 +160,11 @@ private slots:
             auto text = std::make_shared<QString>();
             auto title = std::make_shared<QString>();
             OnNextModal([&, text, title](QWidget* modal) {
-                auto* box = qobject_cast<QMessageBox*>(modal);
-                QVERIFY(box);
-                *text = box->text();
-                *title = box->windowTitle();
                 runningDuringMessage = !rt::testing::QuitRequested();
-                box->button(QMessageBox::Ok)->click();
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                *text = box ? box->text() : QStringLiteral("<not a message box>");
+                *title = modal->windowTitle();
+                modal->close();
             });
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
             QCOMPARE(*text, "Thank You");

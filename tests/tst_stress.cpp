@@ -3,10 +3,10 @@
 // dialog. After every action the program's invariants must hold, and the
 // action must have done what the user asked of it: the windows it opens and
 // closes, its messages, the saved logo, the clipboard and the web address.
-// VX_STRESS_SEED and VX_STRESS_STEPS repeat or lengthen a run;
-// VX_STRESS_TRACE prints every step.
-#include "AboutSteps.h"
+// VX_STRESS_SEED and VX_STRESS_STEPS repeat or lengthen a run, and the
+// test's time limit grows with its steps; VX_STRESS_TRACE prints every step.
 #include "ProgramTest.h"
+#include "TestFiles.h"
 
 #include "CheatWindow.h"
 #include "Window1.h"
@@ -28,6 +28,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <algorithm>
+#include <limits>
 #include <map>
 #include <random>
 #include <set>
@@ -599,6 +601,24 @@ private:
     int closes_ = 0;
 };
 
+int StepsToRun()
+{
+    return qEnvironmentVariableIsSet("VX_STRESS_STEPS") ? qEnvironmentVariableIntValue("VX_STRESS_STEPS") : 10000;
+}
+
+// Qt Test ends a test function that outlasts QTEST_FUNCTION_TIMEOUT, five
+// minutes unless set, which a long run under load does. So the run's limit
+// is its own: two minutes for the start and the end, and 10 ms a step, some
+// five times what a step takes in the sanitizer build. A limit set by hand
+// stands.
+void LimitTheRunBySteps(int steps)
+{
+    if (qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        return;
+    const qint64 ms = 120'000 + 10 * qint64{std::max(steps, 0)};
+    qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::min<qint64>(ms, std::numeric_limits<int>::max())));
+}
+
 } // namespace
 
 class StressTest : public QObject {
@@ -617,8 +637,7 @@ private slots:
     {
         const unsigned seed = qEnvironmentVariableIsSet("VX_STRESS_SEED")
             ? qEnvironmentVariable("VX_STRESS_SEED").toUInt() : 20261210u;
-        const int steps = qEnvironmentVariableIsSet("VX_STRESS_STEPS")
-            ? qEnvironmentVariableIntValue("VX_STRESS_STEPS") : 10000;
+        const int steps = StepsToRun();
         const bool trace = qEnvironmentVariableIsSet("VX_STRESS_TRACE");
         qInfo("seed %u, %d steps (repeat with VX_STRESS_SEED=%u)", seed, steps, seed);
         QTemporaryDir folder;
@@ -652,5 +671,15 @@ private:
     QList<QUrl> urls;
 };
 
-QTEST_MAIN(StressTest)
+int main(int argc, char** argv)
+{
+    // Qt Test reads its limit once, as it starts the first test function.
+    LimitTheRunBySteps(StepsToRun());
+    QApplication app(argc, argv);
+    app.setAttribute(Qt::AA_Use96Dpi, true);
+    QTEST_SET_MAIN_SOURCE_PATH
+    StressTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_stress.moc"

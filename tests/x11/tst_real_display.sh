@@ -21,8 +21,12 @@ for tool in Xvfb openbox xdotool xclip xprop; do
 done
 
 work=$(mktemp -d)
-export XDG_RUNTIME_DIR=$work/xdg
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+# CTest gives the test a home and XDG folders of its own; run by hand, it
+# makes a runtime folder of its own at least.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+  export XDG_RUNTIME_DIR=$work/xdg
+  mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 pids=()
 cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
