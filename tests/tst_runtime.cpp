@@ -340,6 +340,32 @@ private slots:
         });
     }
 
+    // A menu bar given to a window that is already open shows each item as
+    // it stands from the start, without waiting for the focus to move.
+    void menuBarGivenToAnOpenWindow()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            window->Text()->SetText("Some text");
+            auto* text = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*window->Text()));
+            text->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), text);
+            text->selectAll();
+
+            window->SetMenuBar(MenuBar1::Instance());
+            const std::pair<const char*, bool> expected[] = {
+                {"FileQuit", true},       {"FileAbout", false}, // no handler in this window
+                {"EditSelectAll", true},  {"EditCopy", true},   // something is selected
+                {"EditCut", false},       {"EditPaste", false}, // the text is read-only
+            };
+            for (const auto& [item, enabled] : expected)
+                QVERIFY2(rt::testing::ActionOf(*window, item)->isEnabled() == enabled, item);
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     void returnPressesTheDefaultButton()
     {
         RunProgram([] {
