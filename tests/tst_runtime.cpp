@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTest>
 
 #include <limits>
@@ -362,6 +363,32 @@ private slots:
             for (const auto& [item, enabled] : expected)
                 QVERIFY2(rt::testing::ActionOf(*window, item)->isEnabled() == enabled, item);
             window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // Each menu bar's button for items that do not fit shows the icon of the
+    // writing direction in force when its window opens, however many opened
+    // before it.
+    void menuBarExtensionIconFollowsTheDirection()
+    {
+        auto iconOfANewWindow = [] {
+            auto window = ProbeWindow::Instance();
+            auto* button = rt::testing::WidgetOf(*window)->findChild<QToolButton*>("qt_menubar_ext_button");
+            const QImage image = button ? button->icon().pixmap(16, 16).toImage() : QImage();
+            window->Close();
+            return image;
+        };
+        RunProgram([&] {
+            const QImage leftToRight = iconOfANewWindow();
+            QVERIFY(!leftToRight.isNull());
+            QCOMPARE(iconOfANewWindow(), leftToRight);
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+            const QImage rightToLeft = iconOfANewWindow();
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QVERIFY(!rightToLeft.isNull());
+            QVERIFY(rightToLeft != leftToRight);
+            QCOMPARE(iconOfANewWindow(), leftToRight);
             rt::Quit(0);
         });
     }

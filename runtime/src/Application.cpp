@@ -135,6 +135,7 @@ void RuntimeInit()
     if (!QCoreApplication::instance())
         s.ownedApp = MakeApplication();
     InstallShortcutFilter();
+    InstallStyle();
     s.helper = nullptr;
     s.app.Clear();
     s.quitRequested = false;

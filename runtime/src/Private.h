@@ -104,6 +104,9 @@ void DestroyLater(std::shared_ptr<Window> window);
 void BringToFront(Window& window);
 // Lets the front window's menu see each key before the focused control.
 void InstallShortcutFilter();
+// Wraps the application's style once, so that what it makes for every
+// window alike is made only once.
+void InstallStyle();
 
 class WindowWidget;
 
