@@ -19,8 +19,8 @@ constexpr const char* kOlderWebAddress = "http://www.example.net/pemberlyn/";
 
 const rt::Properties& WindowDesign()
 {
-    static const auto list = design::Window(
-        {.placement = 0, .width = 335, .height = 368, .title = "About", .closeButton = false});
+    static const auto list = design::StoredList(design::Window{
+        .placement = 0, .width = 335, .height = 368, .title = "About", .closeButton = false});
     return list;
 }
 
@@ -61,30 +61,30 @@ void Window3::CreateControls()
 
 void Window3::CreateControls0()
 {
-    controls::Create(*this, design::CanvasSpec{
+    controls::Create(*this, design::Canvas{
         .name = "Canvas1", .frame = {106, 35, 123, 183}, .tabIndex = 0,
         .helpTag = "Quenra brevane in a temple, you can save this image by going to the menu-save logo",
         .backdrop = &Quenracopy});
-    controls::Create(*this, design::LabelSpec{
+    controls::Create(*this, design::Label{
         .name = "StaticText1", .frame = {60, 8, 214, 20}, .tabIndex = 1,
         .text = "Vexorin 2", .textAlign = 1,
         .helpTag = "The programs name",
         .textSize = 14.0f});
-    controls::Create(*this, design::TextAreaSpec{
+    controls::Create(*this, design::TextArea{
         .name = "EditField1", .frame = {14, 223, 307, 105}, .tabIndex = 2,
         .text = AboutText(),
         .helpTag = "Information about the program"});
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = "PushButton1", .frame = {252, 340, 69, 20}, .tabIndex = 3,
         .caption = "OK", .isDefault = true, .isCancel = true,
         .helpTag = "Closes this window"},
         &Window3::PushButton1_Action);
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = "PushButton2", .frame = {25, 191, 52, 20}, .tabIndex = 4,
         .caption = "V H", .isDefault = false, .isCancel = false,
         .helpTag = "Version History"},
         &Window3::PushButton2_Action);
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = "PushButton3", .frame = {25, 340, 102, 20}, .tabIndex = 5,
         .caption = "Visit Website", .isDefault = false, .isCancel = false,
         .helpTag = std::string("Direct link to our website\" ") + kOlderWebAddress},

@@ -2,7 +2,7 @@
 // and the buttons "OK", "V H" and "Visit Website".
 #pragma once
 
-#include "StandardWindow.h"
+#include "MenuWindow.h"
 
 class Window3 : public MenuWindow {
 public:

@@ -10,8 +10,8 @@ namespace {
 
 const rt::Properties& WindowDesign()
 {
-    static const auto list = design::Window(
-        {.placement = 0, .width = 258, .height = 239, .title = "Version History", .closeButton = false});
+    static const auto list = design::StoredList(design::Window{
+        .placement = 0, .width = 258, .height = 239, .title = "Version History", .closeButton = false});
     return list;
 }
 
@@ -72,11 +72,11 @@ void Window4::CreateControls()
 
 void Window4::CreateControls0()
 {
-    controls::Create(*this, design::TextAreaSpec{
+    controls::Create(*this, design::TextArea{
         .name = "EditField1", .frame = {3, 3, 245, 205}, .tabIndex = 0,
         .text = VersionHistory(),
         .helpTag = ""});
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = "PushButton1", .frame = {95, 214, 69, 20}, .tabIndex = 1,
         .caption = "OK", .isDefault = true, .isCancel = true,
         .helpTag = ""},

@@ -12,47 +12,41 @@
 
 namespace controls {
 
-// The control class that each kind of design makes, its stored list, and
-// the event that a window may bind on it.
-template <class Spec>
+// The control class that each kind of design makes, and the event that a
+// window may bind on it.
+template <class Design>
 struct Kind;
 
 template <>
-struct Kind<design::PopupMenuSpec> {
+struct Kind<design::PopupMenu> {
     using Control = rt::PopupMenu;
     static constexpr rt::Event kEvent = rt::Event::Open;
-    static rt::Properties List(const design::PopupMenuSpec& spec) { return design::PopupMenu(spec); }
 };
 
 template <>
-struct Kind<design::SeparatorSpec> {
+struct Kind<design::Separator> {
     using Control = rt::Separator;
-    static rt::Properties List(const design::SeparatorSpec& spec) { return design::Separator(spec); }
 };
 
 template <>
-struct Kind<design::ButtonSpec> {
+struct Kind<design::Button> {
     using Control = rt::PushButton;
     static constexpr rt::Event kEvent = rt::Event::Action;
-    static rt::Properties List(const design::ButtonSpec& spec) { return design::PushButton(spec); }
 };
 
 template <>
-struct Kind<design::TextAreaSpec> {
+struct Kind<design::TextArea> {
     using Control = rt::TextArea;
-    static rt::Properties List(const design::TextAreaSpec& spec) { return design::TextArea(spec); }
 };
 
 template <>
-struct Kind<design::LabelSpec> {
+struct Kind<design::Label> {
     using Control = rt::Label;
-    static rt::Properties List(const design::LabelSpec& spec) { return design::Label(spec); }
 };
 
 template <>
-struct Kind<design::CanvasSpec> {
+struct Kind<design::Canvas> {
     using Control = rt::Canvas;
-    static rt::Properties List(const design::CanvasSpec& spec) { return design::Canvas(spec); }
 };
 
 // Text size of every control that draws text, unless its design gives one.
@@ -62,30 +56,30 @@ constexpr float kTextSize = 12.0f;
 // its text size and unit; where it has a backdrop, sets that; then applies
 // its stored list. Size, unit and backdrop are no stored properties: the
 // design sets them in code, ahead of the list.
-template <class W, class Spec>
-void Create(W& window, const Spec& spec)
+template <class W, class Design>
+void Create(W& window, const Design& d)
 {
-    using C = typename Kind<Spec>::Control;
-    window.AddControl(spec.name, window.template New<C>());
-    auto control = window.template ControlAs<C>(spec.name);
+    using C = typename Kind<Design>::Control;
+    window.AddControl(d.name, window.template New<C>());
+    auto control = window.template ControlAs<C>(d.name);
     if constexpr (std::is_base_of_v<rt::TextControl, C>) {
-        if constexpr (requires { spec.textSize; })
-            control->SetTextSize(spec.textSize);
+        if constexpr (requires { d.textSize; })
+            control->SetTextSize(d.textSize);
         else
             control->SetTextSize(kTextSize);
         control->SetTextUnit(0);
     }
-    if constexpr (requires { spec.backdrop; })
-        control->SetBackdrop(spec.backdrop());
-    control->SetProperties(Kind<Spec>::List(spec));
+    if constexpr (requires { d.backdrop; })
+        control->SetBackdrop(d.backdrop());
+    control->SetProperties(design::StoredList(d));
 }
 
 // The same, and then binds the control's event to the window's method for it.
-template <class W, class Spec>
-void Create(W& window, const Spec& spec, void (W::*event)(typename Kind<Spec>::Control&))
+template <class W, class Design>
+void Create(W& window, const Design& d, void (W::*event)(typename Kind<Design>::Control&))
 {
-    Create(window, spec);
-    window.Bind(window.template ControlAs<typename Kind<Spec>::Control>(spec.name), Kind<Spec>::kEvent, event);
+    Create(window, d);
+    window.Bind(window.template ControlAs<typename Kind<Design>::Control>(d.name), Kind<Design>::kEvent, event);
 }
 
 } // namespace controls

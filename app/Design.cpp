@@ -34,7 +34,7 @@ void AddPlainFont(rt::Properties& list)
 
 } // namespace
 
-rt::Properties Window(const WindowSpec& window)
+rt::Properties StoredList(const Window& window)
 {
     return {
         {"Placement", window.placement},
@@ -61,7 +61,7 @@ rt::Properties Window(const WindowSpec& window)
     };
 }
 
-rt::Properties PopupMenu(const PopupMenuSpec& popup)
+rt::Properties StoredList(const PopupMenu& popup)
 {
     rt::Properties list;
     AddPlacement(list, popup.name, popup.frame);
@@ -84,7 +84,7 @@ rt::Properties PopupMenu(const PopupMenuSpec& popup)
     return list;
 }
 
-rt::Properties Separator(const SeparatorSpec& separator)
+rt::Properties StoredList(const Separator& separator)
 {
     rt::Properties list;
     AddPlacement(list, separator.name, separator.frame);
@@ -100,7 +100,7 @@ rt::Properties Separator(const SeparatorSpec& separator)
     return list;
 }
 
-rt::Properties PushButton(const ButtonSpec& button)
+rt::Properties StoredList(const Button& button)
 {
     rt::Properties list;
     AddPlacement(list, button.name, button.frame);
@@ -121,7 +121,7 @@ rt::Properties PushButton(const ButtonSpec& button)
     return list;
 }
 
-rt::Properties TextArea(const TextAreaSpec& textArea)
+rt::Properties StoredList(const TextArea& textArea)
 {
     rt::Properties list;
     AddPlacement(list, textArea.name, textArea.frame);
@@ -159,7 +159,7 @@ rt::Properties TextArea(const TextAreaSpec& textArea)
     return list;
 }
 
-rt::Properties Label(const LabelSpec& label)
+rt::Properties StoredList(const Label& label)
 {
     rt::Properties list;
     AddPlacement(list, label.name, label.frame);
@@ -185,7 +185,7 @@ rt::Properties Label(const LabelSpec& label)
     return list;
 }
 
-rt::Properties Canvas(const CanvasSpec& canvas)
+rt::Properties StoredList(const Canvas& canvas)
 {
     rt::Properties list;
     AddPlacement(list, canvas.name, canvas.frame);

@@ -1,7 +1,7 @@
-// Stored designs: the property lists of windows and controls, each in the
-// order the designer stored it. The helpers fill in what every design of the
-// program shares, so a window's own file lists only what is its own, every
-// value under the name of its field.
+// Designs of windows and controls, and the stored property lists made from
+// them, each in the order the designer stored it. A design holds only what
+// is its own, every value under the name of its field; StoredList fills in
+// what every design of the program shares.
 #pragma once
 
 #include "rt/Core.h"
@@ -26,32 +26,32 @@ struct Frame {
     std::int32_t height;
 };
 
-struct WindowSpec {
+struct Window {
     std::int32_t placement;
     std::int32_t width;
     std::int32_t height;
     std::string title;
     bool closeButton;
 };
-rt::Properties Window(const WindowSpec& window);
+rt::Properties StoredList(const Window& window);
 
-struct PopupMenuSpec {
+struct PopupMenu {
     std::string name;
     Frame frame;
     std::int32_t tabIndex;
     std::string initialValue; // the prompt row
     std::string helpTag;
 };
-rt::Properties PopupMenu(const PopupMenuSpec& popup);
+rt::Properties StoredList(const PopupMenu& popup);
 
-struct SeparatorSpec {
+struct Separator {
     std::string name;
     Frame frame;
     std::int32_t tabIndex;
 };
-rt::Properties Separator(const SeparatorSpec& separator);
+rt::Properties StoredList(const Separator& separator);
 
-struct ButtonSpec {
+struct Button {
     std::string name;
     Frame frame;
     std::int32_t tabIndex;
@@ -60,19 +60,19 @@ struct ButtonSpec {
     bool isCancel;  // pressed by Escape
     std::string helpTag;
 };
-rt::Properties PushButton(const ButtonSpec& button);
+rt::Properties StoredList(const Button& button);
 
 // A read-only, bordered, vertically scrolling text area.
-struct TextAreaSpec {
+struct TextArea {
     std::string name;
     Frame frame;
     std::int32_t tabIndex;
     std::string text;
     std::string helpTag;
 };
-rt::Properties TextArea(const TextAreaSpec& textArea);
+rt::Properties StoredList(const TextArea& textArea);
 
-struct LabelSpec {
+struct Label {
     std::string name;
     Frame frame;
     std::int32_t tabIndex;
@@ -81,9 +81,9 @@ struct LabelSpec {
     std::string helpTag;
     float textSize; // set before the list; no stored property
 };
-rt::Properties Label(const LabelSpec& label);
+rt::Properties StoredList(const Label& label);
 
-struct CanvasSpec {
+struct Canvas {
     std::string name;
     Frame frame;
     std::int32_t tabIndex;
@@ -91,6 +91,6 @@ struct CanvasSpec {
     // Asked for the backdrop before the list is applied; no stored property.
     rt::Ref<rt::Picture> (*backdrop)();
 };
-rt::Properties Canvas(const CanvasSpec& canvas);
+rt::Properties StoredList(const Canvas& canvas);
 
 } // namespace design

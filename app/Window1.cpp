@@ -18,8 +18,8 @@ constexpr std::array kPlatformNames = {"Mac n PC", "Play Station", "Other"};
 
 const rt::Properties& WindowDesign()
 {
-    static const auto list = design::Window(
-        {.placement = 2, .width = 359, .height = 109, .title = "Vexorin 2.1", .closeButton = true});
+    static const auto list = design::StoredList(design::Window{
+        .placement = 2, .width = 359, .height = 109, .title = "Vexorin 2.1", .closeButton = true});
     return list;
 }
 
@@ -49,24 +49,24 @@ void Window1::CreateControls()
 
 void Window1::CreateControls0()
 {
-    controls::Create(*this, design::PopupMenuSpec{
+    controls::Create(*this, design::PopupMenu{
         .name = "PopupMenu1", .frame = {9, 8, 341, 22}, .tabIndex = 0,
         .initialValue = "Select A Duskvale Game",
         .helpTag = "Click here to select a duskvale game"},
         &Window1::PopupMenu1_Open);
-    controls::Create(*this, design::PopupMenuSpec{
+    controls::Create(*this, design::PopupMenu{
         .name = "PopupMenu2", .frame = {9, 42, 341, 20}, .tabIndex = 1,
         .initialValue = "Select A Console",
         .helpTag = "Click here to select a conole EX. PlayStation Mac"},
         &Window1::PopupMenu2_Open);
-    controls::Create(*this, design::SeparatorSpec{
+    controls::Create(*this, design::Separator{
         .name = "Separator1", .frame = {9, 33, 341, 4}, .tabIndex = 2});
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = "PushButton1", .frame = {281, 74, 69, 20}, .tabIndex = 3,
         .caption = "View", .isDefault = true, .isCancel = false,
         .helpTag = "Opens the window with the combination of Game+Console"},
         &Window1::PushButton1_Action);
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = "PushButton2", .frame = {9, 74, 69, 20}, .tabIndex = 4,
         .caption = "Quit", .isDefault = false, .isCancel = true,
         .helpTag = "Quits the program"},

@@ -24,8 +24,8 @@ rt::Ref<rt::PushButton> CheatWindow::PushButton2() const { return ControlAs<rt::
 void CheatWindow::Layout()
 {
     SetMenuBar(MenuBar1::Instance());
-    SetProperties(design::Window(
-        {.placement = 0, .width = design_.width, .height = design_.height, .title = design_.title, .closeButton = true}));
+    SetProperties(design::StoredList(design::Window{
+        .placement = 0, .width = design_.width, .height = design_.height, .title = design_.title, .closeButton = true}));
 }
 
 void CheatWindow::CreateControls()
@@ -46,7 +46,7 @@ void CheatWindow::CreateControls0()
 
 void CheatWindow::CreateEditField1()
 {
-    controls::Create(*this, design::TextAreaSpec{
+    controls::Create(*this, design::TextArea{
         .name = "EditField1", .frame = design_.textFrame, .tabIndex = design_.textTabIndex,
         .text = std::string(text_),
         .helpTag = ""});
@@ -55,7 +55,7 @@ void CheatWindow::CreateEditField1()
 void CheatWindow::CreateCloseButton()
 {
     const bool first = std::string_view(design_.buttonName) == "PushButton1";
-    controls::Create(*this, design::ButtonSpec{
+    controls::Create(*this, design::Button{
         .name = design_.buttonName, .frame = {design_.buttonLeft, design_.buttonTop, 69, 20},
         .tabIndex = design_.buttonTabIndex,
         .caption = "Close", .isDefault = false, .isCancel = false,

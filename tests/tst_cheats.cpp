@@ -247,11 +247,11 @@ private slots:
         QTest::addColumn<QSize>("content");
         QTest::addColumn<QRect>("text");
         QTest::addColumn<QRect>("button");
-        QTest::addColumn<bool>("buttonTakesFocusFirst");
-        QTest::newRow("Window6") << 1 << 1 << QSize(438, 277) << QRect(1, 2, 432, 241) << QRect(140, 249, 69, 20) << false;
-        QTest::newRow("Window9") << 2 << 1 << QSize(350, 242) << QRect(2, 1, 344, 208) << QRect(56, 214, 69, 20) << true;
-        QTest::newRow("Window18") << 5 << 3 << QSize(362, 300) << QRect(0, -1, 359, 280) << QRect(122, 278, 69, 20) << false;
-        QTest::newRow("Window20") << 6 << 2 << QSize(370, 281) << QRect(1, 0, 362, 251) << QRect(115, 257, 69, 20) << false;
+        QTest::newRow("Window6") << 1 << 1 << QSize(438, 277) << QRect(1, 2, 432, 241) << QRect(140, 249, 69, 20);
+        QTest::newRow("Window9, Close first in the keyboard order")
+            << 2 << 1 << QSize(350, 242) << QRect(2, 1, 344, 208) << QRect(56, 214, 69, 20);
+        QTest::newRow("Window18") << 5 << 3 << QSize(362, 300) << QRect(0, -1, 359, 280) << QRect(122, 278, 69, 20);
+        QTest::newRow("Window20") << 6 << 2 << QSize(370, 281) << QRect(1, 0, 362, 251) << QRect(115, 257, 69, 20);
     }
 
     void windowDesigns()
@@ -261,7 +261,6 @@ private slots:
         QFETCH(QSize, content);
         QFETCH(QRect, text);
         QFETCH(QRect, button);
-        QFETCH(bool, buttonTakesFocusFirst);
         RunProgram([&] {
             View(game, platform);
             auto window = Front();
@@ -275,8 +274,11 @@ private slots:
             QCOMPARE(TextWidget(*window)->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QCOMPARE(TextWidget(*window)->lineWrapMode(), QPlainTextEdit::WidgetWidth);
             QCOMPARE(TextWidget(*window)->font().pixelSize(), 12);
-            QWidget* first = buttonTakesFocusFirst ? static_cast<QWidget*>(CloseWidget(*window)) : TextWidget(*window);
-            QTRY_COMPARE(QApplication::focusWidget(), first);
+            // The keyboard starts on the text, wherever Close stands in the
+            // keyboard order, and Tab reaches Close.
+            QTRY_COMPARE(QApplication::focusWidget(), TextWidget(*window));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), CloseWidget(*window));
             rt::Quit(0);
         });
     }
@@ -425,7 +427,7 @@ private slots:
         QTest::newRow("Window20, not ASCII") << 6 << 2 << 3010;
         QTest::newRow("Window13, two final CRs") << 4 << 1 << 1275;
         QTest::newRow("Window17, two final CRs") << 5 << 2 << 2030;
-        QTest::newRow("Window9, button first") << 2 << 1 << 792;
+        QTest::newRow("Window9, Close first in the keyboard order") << 2 << 1 << 792;
     }
 
     void selectAll()
@@ -488,27 +490,27 @@ private slots:
     {
         QTest::addColumn<int>("game");
         QTest::addColumn<int>("platform");
-        QTest::addColumn<bool>("focusText");
+        QTest::addColumn<bool>("focusClose");
         QTest::addColumn<bool>("scrolled"); // half-way down before Select All
-        QTest::newRow("Window9, as it opens: Close has the focus") << 2 << 1 << false << false;
-        QTest::newRow("Window20, button focused, scrolled") << 6 << 2 << false << true;
-        QTest::newRow("Window20, text focused") << 6 << 2 << true << false;
-        QTest::newRow("Window20, text focused, scrolled") << 6 << 2 << true << true;
+        QTest::newRow("Window9, as it opens") << 2 << 1 << false << false;
+        QTest::newRow("Window20, Close focused, scrolled") << 6 << 2 << true << true;
+        QTest::newRow("Window20, as it opens") << 6 << 2 << false << false;
+        QTest::newRow("Window20, as it opens, scrolled") << 6 << 2 << false << true;
     }
 
     void selectAllKeepsTheView()
     {
         QFETCH(int, game);
         QFETCH(int, platform);
-        QFETCH(bool, focusText);
+        QFETCH(bool, focusClose);
         QFETCH(bool, scrolled);
         RunProgram([&] {
             View(game, platform);
             auto window = Front();
             QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
-            if (focusText) {
-                TextWidget(*window)->setFocus();
-                QTRY_COMPARE(QApplication::focusWidget(), TextWidget(*window));
+            if (focusClose) {
+                CloseWidget(*window)->setFocus();
+                QTRY_COMPARE(QApplication::focusWidget(), CloseWidget(*window));
             }
             QScrollBar* bar = TextWidget(*window)->verticalScrollBar();
             QVERIFY2(bar->maximum() > 0, "the text must be longer than its view");

@@ -44,6 +44,11 @@ public:
         if (onAction)
             onAction();
     }
+    bool SelectAllAgain_Action()
+    {
+        g_events.push_back("select all again");
+        return false;
+    }
 
 protected:
     void Layout() override
@@ -341,6 +346,20 @@ private slots:
         });
     }
 
+    // A second handler for an item replaces the first.
+    void laterMenuHandlerReplacesEarlier()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            window->AddMenuHandler("EditSelectAll", &ProbeWindow::SelectAllAgain_Action);
+            QVERIFY(ChooseMenuItem(*window, "EditSelectAll"));
+            QCOMPARE(g_events.back(), "select all again");
+            QCOMPARE(std::count(g_events.begin(), g_events.end(), "select all"), 0);
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     // A menu bar given to a window that is already open shows each item as
     // it stands from the start, without waiting for the focus to move.
     void menuBarGivenToAnOpenWindow()
@@ -362,6 +381,22 @@ private slots:
             };
             for (const auto& [item, enabled] : expected)
                 QVERIFY2(rt::testing::ActionOf(*window, item)->isEnabled() == enabled, item);
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // A name is taken once per window: the design meant for a second control
+    // must not land on the first.
+    void takenControlNameRaises()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            const rt::Ref<rt::Control> first = window->Button();
+            auto second = window->New<rt::PushButton>();
+            QVERIFY_THROWS_EXCEPTION(rt::RuntimeException, window->AddControl("Button", second));
+            QVERIFY(window->ControlByName("Button") == first);
+            QCOMPARE(second->Name(), "");
             window->Close();
             rt::Quit(0);
         });
@@ -499,6 +534,79 @@ private slots:
             text->SetSelLength(std::numeric_limits<int>::max()); // no overflow past the start
             QCOMPARE(text->SelStart(), 1);
             QCOMPARE(text->SelLength(), 5);
+            ProbeWindow::Instance()->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // Positions in code points both ways, where the toolkit makes one line
+    // break of a CR LF pair.
+    void selectionAcrossLineBreaks_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<int>("unitStart"); // the same selection as the toolkit counts it
+        QTest::addColumn<int>("unitLength");
+        QTest::newRow("after a CR LF") << QByteArray("ab\r\ncd") << 4 << 1 << "c" << 3 << 1;
+        QTest::newRow("across a CR LF") << QByteArray("ab\r\ncd") << 1 << 4 << "b\u2029c" << 1 << 3;
+        QTest::newRow("after two CR LFs") << QByteArray("a\r\n\r\nb") << 5 << 1 << "b" << 3 << 1;
+        QTest::newRow("astral character, then CR LF") << QByteArray("\xf0\x9f\x8e\xae\r\nb") << 1 << 3
+                                                      << "\u2029b" << 2 << 2;
+        QTest::newRow("lone CR and lone LF") << QByteArray("a\rb\nc") << 4 << 1 << "c" << 4 << 1;
+    }
+
+    void selectionAcrossLineBreaks()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, start);
+        QFETCH(int, length);
+        QFETCH(QString, selected);
+        QFETCH(int, unitStart);
+        QFETCH(int, unitLength);
+        RunProgram([&] {
+            auto area = ProbeWindow::Instance()->Text();
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*area));
+            area->SetText(text.toStdString());
+            area->SetSelStart(start);
+            area->SetSelLength(length);
+            QCOMPARE(edit->textCursor().selectedText(), selected);
+            // Read back from a selection the toolkit made.
+            QTextCursor cursor(edit->document());
+            cursor.setPosition(unitStart);
+            cursor.setPosition(unitStart + unitLength, QTextCursor::KeepAnchor);
+            edit->setTextCursor(cursor);
+            QCOMPARE(area->SelStart(), start);
+            QCOMPARE(area->SelLength(), length);
+            ProbeWindow::Instance()->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // After the user has typed, the text reads back as it stands in the
+    // area, no-break spaces included, every line break a CR.
+    void editedTextKeepsItsCharacters_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("typed"); // after "x" typed at the end
+        QTest::newRow("no-break space") << QByteArray("a\xc2\xa0" "b") << QByteArray("a\xc2\xa0" "bx");
+        QTest::newRow("line breaks") << QByteArray("a\rb\nc\r\nd\xc2\xa0") << QByteArray("a\rb\rc\rd\xc2\xa0x");
+    }
+
+    void editedTextKeepsItsCharacters()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, typed);
+        RunProgram([&] {
+            auto area = ProbeWindow::Instance()->Plain();
+            QVERIFY(!area->ReadOnly());
+            auto* edit = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*area));
+            area->SetText(text.toStdString());
+            QCOMPARE(QByteArray::fromStdString(area->Text()), text);
+            edit->moveCursor(QTextCursor::End);
+            QTest::keyClick(edit, Qt::Key_X);
+            QCOMPARE(QByteArray::fromStdString(area->Text()), typed);
             ProbeWindow::Instance()->Close();
             rt::Quit(0);
         });

@@ -9,14 +9,19 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 #include <vector>
 
 namespace rt {
 
 RuntimeState& State()
 {
-    static RuntimeState state;
-    return state;
+    // Made once and never destroyed. When the display goes away the toolkit
+    // ends the process with exit() from inside the event loop; the windows
+    // held here must not then be torn down after the toolkit's own statics.
+    // On the ordinary way out, RuntimeFinalize and RuntimeExit empty it.
+    static RuntimeState* const state = new RuntimeState;
+    return *state;
 }
 
 namespace {
@@ -59,17 +64,46 @@ struct HeldMessage {
 };
 std::vector<HeldMessage> g_heldMessages;
 
-[[noreturn]] void NoWindowSystem()
+// Why a window system chosen by hand would not start, in the toolkit's own
+// words and on one line. The plugin's warnings say it best ("Failed to create
+// wl_display", "Could not find the Qt platform plugin ..."); failing those,
+// the note that a plugin was found but would not load; failing that, the fatal
+// message itself, which is then a plugin's own, sent before anything else
+// ("Could not find DRM device!"). The toolkit's closing verdict only comes
+// after one of those notes, and its advice to reinstall explains nothing.
+QString WindowSystemFailure(const QString& fatal)
+{
+    const auto join = [](std::initializer_list<QtMsgType> types) {
+        QStringList texts;
+        for (const auto& held : g_heldMessages) {
+            const QString text = held.text.simplified();
+            if (!text.isEmpty() && std::find(types.begin(), types.end(), held.type) != types.end())
+                texts << text;
+        }
+        return texts.join(QStringLiteral("; "));
+    };
+    QString reason = join({QtWarningMsg, QtCriticalMsg});
+    if (reason.isEmpty())
+        reason = join({QtInfoMsg});
+    if (reason.isEmpty())
+        reason = fatal.simplified();
+    return reason;
+}
+
+[[noreturn]] void NoWindowSystem(const QString& fatal)
 {
     const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
     const QByteArray display = qgetenv("DISPLAY");
     // A window system chosen by hand may have failed for reasons of its own.
-    if (!platform.isEmpty() && !platform.startsWith("xcb"))
-        std::fprintf(stderr, "vexorin: cannot start the window system \"%s\"\n", platform.constData());
-    else if (display.isEmpty())
+    if (!platform.isEmpty() && !platform.startsWith("xcb")) {
+        const QByteArray reason = WindowSystemFailure(fatal).toLocal8Bit();
+        std::fprintf(stderr, "vexorin: cannot start the window system \"%s\"%s%s\n", platform.constData(),
+                     reason.isEmpty() ? "" : ": ", reason.constData());
+    } else if (display.isEmpty()) {
         std::fputs("vexorin: no display: DISPLAY is not set\n", stderr);
-    else
+    } else {
         std::fprintf(stderr, "vexorin: cannot open the display \"%s\"\n", display.constData());
+    }
     std::fflush(stderr);
     // Nothing half-made is worth tearing down.
     std::_Exit(1);
@@ -78,7 +112,7 @@ std::vector<HeldMessage> g_heldMessages;
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     if (type == QtFatalMsg)
-        NoWindowSystem();
+        NoWindowSystem(text);
     g_heldMessages.push_back({type, QByteArray(context.category), text});
 }
 
@@ -213,18 +247,7 @@ void UnhandledException(std::exception_ptr e)
 void RuntimeFinalize()
 {
     auto& s = State();
-    // Windows go first, while the toolkit still runs: the loop has ended, so
-    // no event of theirs is running.
-    {
-        AtRest rest;
-        std::vector<std::shared_ptr<Window>> windows;
-        windows.swap(s.openWindows);
-        s.implicitWindows.clear();
-    }
-    // Then what was handed to the loop: closed windows, and the widgets of
-    // windows that someone held past their close.
-    for (int pass = 0; pass < 2; ++pass)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    FinalizeWindows();
     s.app.Clear();
     s.helper = nullptr;
 }
@@ -258,43 +281,6 @@ void MsgBox(const std::string& text)
 void ShowURL(const std::string& url)
 {
     QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
-}
-
-namespace {
-
-// Holds a closed window until the event loop is back where the window was
-// closed: QObject::deleteLater waits for exactly that.
-class ClosedWindow final : public QObject {
-public:
-    explicit ClosedWindow(std::shared_ptr<Window> window) : QObject(qApp), window_(std::move(window)) {}
-    ~ClosedWindow() override
-    {
-        AtRest rest;
-        window_.reset();
-    }
-
-private:
-    std::shared_ptr<Window> window_;
-};
-
-} // namespace
-
-void DestroyLater(std::shared_ptr<Window> window)
-{
-    (new ClosedWindow(std::move(window)))->deleteLater();
-}
-
-void BringToFront(Window& window)
-{
-    auto& list = State().openWindows;
-    for (auto it = list.begin(); it != list.end(); ++it) {
-        if (it->get() == &window) {
-            auto keep = *it;
-            list.erase(it);
-            list.insert(list.begin(), std::move(keep));
-            return;
-        }
-    }
 }
 
 } // namespace rt

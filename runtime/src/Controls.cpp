@@ -4,7 +4,6 @@
 #include "Private.h"
 
 #include <QApplication>
-#include <QFrame>
 
 #include <cmath>
 
@@ -67,27 +66,6 @@ ControlRowList Join(std::initializer_list<ControlRowList> parts)
         all.insert(all.end(), part.begin(), part.end());
     return all;
 }
-
-// --- Separator ------------------------------------------------------------
-
-const ControlKind& SeparatorKind()
-{
-    static const PropertyTable<ControlPrivate> table(CommonRows());
-    static const ControlKind kind{
-        .className = "Separator",
-        .table = table,
-        .create = [](ControlPrivate&, QWidget* parent) -> QWidget* {
-            auto* line = new QFrame(parent);
-            line->setFrameShape(QFrame::HLine);
-            line->setFrameShadow(QFrame::Sunken);
-            line->setFocusPolicy(Qt::NoFocus);
-            return line;
-        },
-    };
-    return kind;
-}
-
-Separator::Separator() : Control(SeparatorKind()) {}
 
 // --- ControlPrivate -------------------------------------------------------
 

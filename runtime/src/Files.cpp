@@ -1,4 +1,5 @@
 #include "Private.h"
+#include "WholeFile.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 #include <system_error>
@@ -41,15 +41,6 @@ Ref<Picture> PicturePrivate::FromImage(QImage image)
 }
 
 // --- FolderItem ---------------------------------------------------------
-
-namespace {
-
-QString QPath(const std::filesystem::path& path)
-{
-    return QString::fromStdString(path.string());
-}
-
-} // namespace
 
 FolderItem::FolderItem(std::filesystem::path path) : path_(std::move(path)) {}
 
@@ -119,27 +110,7 @@ std::optional<std::string> FolderItem::SaveAsJPEG(const Ref<Picture>& picture) c
         if (!writer.write(image))
             return writer.errorString().toStdString();
     }
-    // Unbuffered, and written until all is out. A write that stops part-way (the
-    // disk fills, the file-size limit is reached) comes back short without a
-    // reason, and only the next one fails with the system's; the file's buffer
-    // would turn that short write into "Unknown error". And with nothing left
-    // in a buffer, commit() has no last flush to fail: it would not notice one,
-    // and would put the truncated file in place.
-    QSaveFile file(QPath(path_));
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return file.errorString().toStdString();
-    for (qint64 done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString why = file.errorString();
-            file.cancelWriting();
-            return why.toStdString();
-        }
-        done += written;
-    }
-    if (!file.commit())
-        return file.errorString().toStdString();
-    return std::nullopt;
+    return WriteWholeFile(path_, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 Ref<FolderItem> ApplicationExecutable()

@@ -82,26 +82,15 @@ struct RuntimeState {
 
 RuntimeState& State();
 
-// Marks a stretch of code that runs with no window event on the stack.
-class AtRest {
-public:
-    AtRest() : was_(State().atRest) { State().atRest = true; }
-    ~AtRest() { State().atRest = was_; }
-    AtRest(const AtRest&) = delete;
-    AtRest& operator=(const AtRest&) = delete;
-
-private:
-    bool was_;
-};
-
 // Runs program code through the exception helper. A RuntimeException that the
 // helper hands back is reported and ends the program with status 1; any other
 // exception ends the loop and is rethrown from RuntimeRun.
 void RunProgramCode(const std::function<void()>& code);
-// Hands a closed window to the event loop, which destroys it once the events
-// that closed it have returned.
-void DestroyLater(std::shared_ptr<Window> window);
+// Of a window's lifetime (WindowLifetime.cpp): the window moved to the front
+// of the open-window list; and, at exit, every open window and implicit
+// instance dropped before the loop destroys what was handed to it.
 void BringToFront(Window& window);
+void FinalizeWindows();
 // Lets the front window's menu see each key before the focused control.
 void InstallShortcutFilter();
 // Wraps the application's style once, so that what it makes for every
@@ -133,6 +122,8 @@ public:
     // Whether the key is a shortcut that the window's own menu takes, even
     // from a focused control that would otherwise claim it.
     bool MenuClaimsShortcut(const QKeyEvent& event);
+    // Construct's registration and the one close path (WindowLifetime.cpp).
+    void Register();
     void UnifiedClose();
     void ApplyWindowFlags();
     void FinishProperties();

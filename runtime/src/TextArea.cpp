@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -13,18 +14,27 @@ namespace {
 
 // A position in a text area's stored text, counted both ways: in code
 // points, as the program counts, and in UTF-16 units, as the toolkit does.
-// Each stored CR stands for one block separator, one unit either way.
+// A stored CR or LF stands for one block separator, one unit either way; so
+// does a CR LF pair, which the toolkit reads as one line break: two code
+// points, one unit.
 struct TextPosition {
     std::int64_t points = 0;
     std::int64_t units = 0;
 };
 
-// Walks the stored UTF-8 text a code point at a time until stop(position) holds.
+// Walks the stored UTF-8 text a character at a time (a CR LF pair is one
+// step) until stop(position) holds.
 template <class Stop>
 TextPosition Walk(const std::string& text, Stop stop)
 {
     TextPosition at;
     for (std::size_t i = 0; i < text.size() && !stop(at);) {
+        if (text.compare(i, 2, "\r\n") == 0) {
+            at.points += 2;
+            ++at.units;
+            i += 2;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(text[i]);
         const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
         at.units += length == 4 ? 2 : 1;
@@ -123,13 +133,15 @@ QWidget* CreateTextArea(ControlPrivate& d, QWidget* parent)
     // Even a text area without colours of its own needs them set: the class
     // palette would give it another text area's.
     d.coloursPending = true;
-    // The stored text follows what the user types, line breaks as CRs.
+    // The stored text follows what the user types, line breaks as CRs. It is
+    // read raw: the toolkit's plain text would turn no-break spaces into blanks.
     QObject::connect(edit, &QPlainTextEdit::textChanged, edit, [&d, edit] {
         if (d.settingText)
             return;
-        QString plain = edit->toPlainText();
-        plain.replace(QLatin1Char('\n'), QLatin1Char('\r'));
-        d.text = plain.toStdString();
+        QString raw = edit->document()->toRawText();
+        raw.replace(QChar::ParagraphSeparator, QLatin1Char('\r'));
+        raw.replace(QChar::LineSeparator, QLatin1Char('\r'));
+        d.text = raw.toStdString();
     });
     // What the Edit menu offers follows the selection.
     QObject::connect(edit, &QPlainTextEdit::selectionChanged, edit, [&d] {

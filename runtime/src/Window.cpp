@@ -1,3 +1,4 @@
+#include "ControlKinds.h"
 #include "Private.h"
 
 #include <QApplication>
@@ -156,25 +157,6 @@ WindowPrivate::WindowPrivate(Window& window, std::string name) : q(window), clas
     });
 }
 
-WindowPrivate::~WindowPrivate()
-{
-    if (!widget)
-        return;
-    // Nothing of the toolkit may call into this window once it has gone.
-    widget->owner = nullptr;
-    QObject::disconnect(qApp, nullptr, widget, nullptr);
-    for (QObject* sender : widget->findChildren<QObject*>())
-        QObject::disconnect(sender, nullptr, widget, nullptr);
-    widget->hide();
-    // A window destroyed by the loop takes its widgets with it. One that was
-    // held past that may go inside an event of its own: the loop deletes its
-    // widgets later.
-    if (State().atRest)
-        delete widget;
-    else
-        widget->deleteLater();
-}
-
 void WindowPrivate::FinishProperties()
 {
     if (flagsPending)
@@ -211,17 +193,35 @@ Ref<PushButton> WindowPrivate::ButtonWhere(bool defaultButton) const
 
 void WindowPrivate::UpdateTabOrder()
 {
-    std::vector<QWidget*> order;
-    std::vector<std::pair<int, QWidget*>> sorted;
+    std::vector<std::pair<int, ControlPrivate*>> sorted;
     for (const auto& [name, control] : controls) {
         auto& cp = *control->d_;
         if (cp.widget && cp.widget->focusPolicy() != Qt::NoFocus)
-            sorted.emplace_back(cp.tabIndex, cp.widget.data());
+            sorted.emplace_back(cp.tabIndex, &cp);
     }
     std::stable_sort(sorted.begin(), sorted.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < sorted.size(); ++i)
-        QWidget::setTabOrder(sorted[i - 1].second, sorted[i].second);
+        QWidget::setTabOrder(sorted[i - 1].second->widget, sorted[i].second->widget);
+
+    // The keyboard starts on the first control in that order that takes it,
+    // passing over push buttons as long as another control takes it: a button
+    // is pressed with a click or its key, while the text or the choice beside
+    // it is what the keys are for. Tab still reaches the button.
+    QWidget* first = nullptr;
+    for (const auto& [index, cp] : sorted) {
+        QWidget* candidate = cp->widget;
+        if (!(candidate->focusPolicy() & Qt::TabFocus) || !candidate->isEnabled() || !candidate->isVisibleTo(widget))
+            continue;
+        if (&cp->kind != &PushButtonKind()) {
+            first = candidate;
+            break;
+        }
+        if (!first)
+            first = candidate;
+    }
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
 }
 
 void WindowPrivate::Place()
@@ -239,39 +239,9 @@ void WindowPrivate::Place()
     }
 }
 
-void WindowPrivate::UnifiedClose()
-{
-    if (!open)
-        return;
-    open = false;
-    closing = true;
-    auto& s = State();
-    std::shared_ptr<Window> self;
-    for (auto it = s.openWindows.begin(); it != s.openWindows.end(); ++it) {
-        if (it->get() == &q) {
-            self = *it;
-            s.openWindows.erase(it);
-            break;
-        }
-    }
-    if (auto it = s.implicitWindows.find(className); it != s.implicitWindows.end()) {
-        if (it->second.lock().get() == &q)
-            s.implicitWindows.erase(it);
-    }
-    if (widget && widget->isVisible())
-        widget->close();
-    if (self)
-        DestroyLater(std::move(self));
-}
-
 // --- Window -------------------------------------------------------------
 
 Window::Window(std::string className) : d_(std::make_unique<WindowPrivate>(*this, std::move(className))) {}
-
-Window::~Window()
-{
-    Observe([this](Observer& o) { o.WindowDestroyed(d_->className); });
-}
 
 const std::string& Window::ClassName() const
 {
@@ -280,12 +250,7 @@ const std::string& Window::ClassName() const
 
 void Window::Construct()
 {
-    auto& s = State();
-    auto self = shared_from_this();
-    Observe([this](Observer& o) { o.WindowConstructed(d_->className); });
-    s.implicitWindows[d_->className] = self;
-    s.openWindows.insert(s.openWindows.begin(), self);
-    d_->open = true;
+    d_->Register();
     try {
         Layout();
         CreateControls();
@@ -375,6 +340,10 @@ bool Window::ContentsChanged() const
 
 void Window::AddControl(const std::string& name, const Ref<Control>& control)
 {
+    // A second control under a taken name would be unreachable by name, and
+    // its design would land on the first.
+    if (ControlByName(name))
+        throw RuntimeException("window " + d_->className + " already has a control named \"" + name + "\"");
     control->d_->name = name;
     control->d_->widget->setObjectName(QString::fromStdString(name));
     d_->controls.emplace_back(name, control);
@@ -397,14 +366,6 @@ void Window::RegisterMenuHandler(const std::string& itemName, std::function<bool
 bool Window::HasMenuHandler(std::string_view itemName) const
 {
     return d_->menuHandlers.count(itemName) > 0;
-}
-
-Ref<Window> GetImplicitWindow(std::string_view className)
-{
-    auto& windows = State().implicitWindows;
-    if (auto it = windows.find(className); it != windows.end())
-        return Ref<Window>(it->second.lock());
-    return {};
 }
 
 } // namespace rt

@@ -96,16 +96,22 @@ version_history_in_about() {
   xdotool mousemove --window "$about" 51 $((HEIGHT - 368 + 201)) click 1
 }
 
-# Let the server pick a free display and tell us its number.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 3>"$work/displayfd" &
-pids+=($!)
-for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
-[ -s "$work/displayfd" ] || fail "the X server did not start: $(cat "$work/xvfb.log")"
-export DISPLAY=:$(head -n1 "$work/displayfd")
+# A private X server with a window manager; the server's pid goes to xserver.
+# The server picks a free display and tells us its number.
+start_display() {
+  rm -f "$work/displayfd"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 3>"$work/displayfd" &
+  xserver=$!
+  pids+=($xserver)
+  for _ in $(seq 100); do [ -s "$work/displayfd" ] && break; sleep 0.05; done
+  [ -s "$work/displayfd" ] || fail "the X server did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=:$(head -n1 "$work/displayfd")
+  openbox >/dev/null 2>&1 &
+  pids+=($!)
+  sleep 0.5
+}
 unset QT_QPA_PLATFORM
-openbox >/dev/null 2>&1 &
-pids+=($!)
-sleep 0.5
+start_display
 
 "$program" >"$work/program.log" 2>&1 &
 app=$!
@@ -160,6 +166,31 @@ history=$(timeout 10 xdotool search --sync --onlyvisible --name '^Version Histor
   || fail "V H did not open the Version History"
 expect_brought_back "$history" '^Version History$' "V H" -- version_history_in_about
 
+# Every cheat window opens with the keyboard on its text, also where Close
+# comes first in its keyboard order: Select All and Copy take the whole text
+# at once, and Tab then reaches Close, which Space presses.
+# Usage: expect_text_focused TITLE CHARACTERS
+expect_text_focused() {
+  local title=$1 characters=$2 window
+  window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$title\$" | head -n1) \
+    || fail "$title did not open"
+  wait_for is_active "$window" || fail "$title is not active"
+  xdotool key --delay 80 ctrl+a ctrl+c
+  copied_all() { [ "$(timeout 5 xclip -o -selection clipboard | wc -m)" -eq "$characters" ]; }
+  wait_for copied_all || fail "$title: right after opening, Ctrl+A Ctrl+C copied $(timeout 5 xclip -o -selection clipboard | wc -m) characters, expected $characters"
+  xdotool key --delay 80 Tab space
+  closed() { [ "$(windows_named "^$title\$")" -eq 0 ]; }
+  wait_for closed || fail "$title: Tab then Space did not press Close"
+  pass "$title opens on its text: $characters characters copied; Tab reaches Close"
+}
+# The main window's keyboard is still on the platform popup.
+activate "$main"
+xdotool key --delay 80 shift+Tab Down Tab Up Return
+expect_text_focused "Duskvale 2 Mac n PC" 792
+activate "$main"
+xdotool key --delay 80 Down Return
+expect_text_focused "Duskvale 2 Play Station" 1392
+
 xdotool key ctrl+q
 status=0
 timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Ctrl+Q"
@@ -192,5 +223,48 @@ timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after
 wait "$app" || status=$?
 [ "$status" -eq 0 ] || fail "exit status $status after Thank You: $(cat "$work/program.log")"
 pass "the Thank You box is named Vexorin"
+
+# The display goes away under the running program, whatever it shows: the
+# toolkit ends the process with status 1, and nothing of ours may then crash.
+# Usage: expect_display_loss WHAT [ACTION...]
+expect_display_loss() {
+  local what=$1
+  shift
+  start_display
+  "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  pids+=($app)
+  main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
+    || fail "$what: the main window did not appear"
+  activate "$main"
+  "$@"
+  kill "$xserver"
+  status=0
+  timeout 20 tail --pid="$app" -f /dev/null || fail "$what: the program did not end when the display went away"
+  wait "$app" || status=$?
+  [ "$status" -eq 1 ] || fail "$what: exit status $status when the display went away: $(tail -n 5 "$work/program.log")"
+  pass "$what: status 1 when the display goes away"
+}
+open_about() {
+  about_in_main
+  timeout 10 xdotool search --sync --onlyvisible --name '^About$' >/dev/null || fail "the About window did not open"
+}
+open_message_box() {
+  xdotool key Escape
+  wait_for box_appears || fail "no message box appeared after Escape"
+}
+open_save_dialog() {
+  open_about
+  about=$(xdotool search --onlyvisible --name '^About$' | head -n1)
+  activate "$about"
+  local before
+  before=$(visible_windows)
+  xdotool key ctrl+s
+  wait_for more_visible_windows_than "$before" || fail "Ctrl+S did not open the save dialog"
+}
+expect_display_loss "main window alone"
+expect_display_loss "About open" open_about
+expect_display_loss "message box open" open_message_box
+expect_display_loss "save dialog open" open_save_dialog
 
 echo "$passed passed, 0 failed"

@@ -5,6 +5,15 @@
 // window; closing hands the window to the event loop, which destroys it, and
 // with it its controls and widgets, once the events that closed it have
 // returned. Event bindings and menu handlers hold their window weakly.
+//
+// Someone who keeps a Ref past the close keeps the window an object: closed
+// for good (Show does nothing), no longer its class's instance, its widgets
+// hidden, its controls still there for code to read and to raise events on.
+// It goes when the last Ref lets go, its widgets with it, or with the loop
+// when that happens inside an event. From then on a control still held
+// raises NilObjectException when used, and nothing of the window's widgets
+// reaches program code: its menu items and events do nothing. The runtime
+// keeps all of this in runtime/src/WindowLifetime.cpp.
 #pragma once
 
 #include "rt/Controls.h"
@@ -59,6 +68,8 @@ public:
         ConstructControl(*control);
         return Ref<C>(control);
     }
+    // Adds the control under this name; a name already taken in this window
+    // raises a RuntimeException and leaves both controls as they were.
     void AddControl(const std::string& name, const Ref<Control>& control);
     Ref<Control> ControlByName(std::string_view name) const;
     // The control of that name as class C (checked), or nothing.
@@ -87,7 +98,8 @@ public:
 
     // Registers a method of this window as the handler of the menu item of
     // this name. Like an event binding it holds the window weakly, so a
-    // window's own handlers never keep it alive.
+    // window's own handlers never keep it alive. An item has one handler per
+    // window: registering another under the same name replaces the first.
     template <class W>
     void AddMenuHandler(const std::string& itemName, bool (W::*method)())
     {
