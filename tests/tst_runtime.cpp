@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QToolButton>
 #include <QTest>
 
 #include <limits>
@@ -404,6 +405,32 @@ private slots:
         });
     }
 
+    // A menu bar given to a window that is already open shows each item as
+    // it stands from the start, without waiting for the focus to move.
+    void menuBarGivenToAnOpenWindow()
+    {
+        RunProgram([] {
+            auto window = ProbeWindow::Instance();
+            QVERIFY(QTest::qWaitForWindowActive(rt::testing::WidgetOf(*window)));
+            window->Text()->SetText("Some text");
+            auto* text = qobject_cast<QPlainTextEdit*>(rt::testing::WidgetOf(*window->Text()));
+            text->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), text);
+            text->selectAll();
+
+            window->SetMenuBar(MenuBar1::Instance());
+            const std::pair<const char*, bool> expected[] = {
+                {"FileQuit", true},       {"FileAbout", false}, // no handler in this window
+                {"EditSelectAll", true},  {"EditCopy", true},   // something is selected
+                {"EditCut", false},       {"EditPaste", false}, // the text is read-only
+            };
+            for (const auto& [item, enabled] : expected)
+                QVERIFY2(rt::testing::ActionOf(*window, item)->isEnabled() == enabled, item);
+            window->Close();
+            rt::Quit(0);
+        });
+    }
+
     // A name is taken once per window: the design meant for a second control
     // must not land on the first.
     void takenControlNameRaises()
@@ -416,6 +443,32 @@ private slots:
             QVERIFY(window->ControlByName("Button") == first);
             QCOMPARE(second->Name(), "");
             window->Close();
+            rt::Quit(0);
+        });
+    }
+
+    // Each menu bar's button for items that do not fit shows the icon of the
+    // writing direction in force when its window opens, however many opened
+    // before it.
+    void menuBarExtensionIconFollowsTheDirection()
+    {
+        auto iconOfANewWindow = [] {
+            auto window = ProbeWindow::Instance();
+            auto* button = rt::testing::WidgetOf(*window)->findChild<QToolButton*>("qt_menubar_ext_button");
+            const QImage image = button ? button->icon().pixmap(16, 16).toImage() : QImage();
+            window->Close();
+            return image;
+        };
+        RunProgram([&] {
+            const QImage leftToRight = iconOfANewWindow();
+            QVERIFY(!leftToRight.isNull());
+            QCOMPARE(iconOfANewWindow(), leftToRight);
+            QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+            const QImage rightToLeft = iconOfANewWindow();
+            QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+            QVERIFY(!rightToLeft.isNull());
+            QVERIFY(rightToLeft != leftToRight);
+            QCOMPARE(iconOfANewWindow(), leftToRight);
             rt::Quit(0);
         });
     }

@@ -169,6 +169,7 @@ void RuntimeInit()
     if (!QCoreApplication::instance())
         s.ownedApp = MakeApplication();
     InstallShortcutFilter();
+    InstallStyle();
     s.helper = nullptr;
     s.app.Clear();
     s.quitRequested = false;

@@ -17,22 +17,33 @@ EditCommand EditCommandFor(std::string_view name)
     return EditCommand::None;
 }
 
-bool EditApplies(EditCommand command, const QPlainTextEdit* edit)
+EditTarget::EditTarget(const QPlainTextEdit* edit) : edit_(edit)
 {
-    if (!edit)
+    if (edit_) {
+        selection_ = edit_->textCursor().hasSelection();
+        editable_ = !edit_->isReadOnly();
+    }
+}
+
+bool EditTarget::Applies(EditCommand command) const
+{
+    if (!edit_)
         return false;
-    const bool selection = edit->textCursor().hasSelection();
-    const bool editable = !edit->isReadOnly();
     switch (command) {
-    case EditCommand::Undo: return editable && edit->document()->isUndoAvailable();
-    case EditCommand::Cut: return editable && selection;
-    case EditCommand::Copy: return selection;
-    case EditCommand::Paste: return editable && edit->canPaste();
-    case EditCommand::Clear: return editable && selection;
-    case EditCommand::SelectAll: return !edit->document()->isEmpty();
+    case EditCommand::Undo: return editable_ && edit_->document()->isUndoAvailable();
+    case EditCommand::Cut: return editable_ && selection_;
+    case EditCommand::Copy: return selection_;
+    case EditCommand::Paste: return editable_ && edit_->canPaste();
+    case EditCommand::Clear: return editable_ && selection_;
+    case EditCommand::SelectAll: return !edit_->document()->isEmpty();
     case EditCommand::None: return false;
     }
     return false;
+}
+
+bool EditApplies(EditCommand command, const QPlainTextEdit* edit)
+{
+    return EditTarget(edit).Applies(command);
 }
 
 void RunEdit(EditCommand command, QPlainTextEdit* edit)

@@ -8,6 +8,7 @@
 #include "rt/Menu.h"
 #include "rt/Window.h"
 
+#include "EditCommands.h"
 #include "Properties.h"
 
 #include <QImage>
@@ -92,8 +93,18 @@ void BringToFront(Window& window);
 void FinalizeWindows();
 // Lets the front window's menu see each key before the focused control.
 void InstallShortcutFilter();
+// Wraps the application's style once, so that what it makes for every
+// window alike is made only once.
+void InstallStyle();
 
 class WindowWidget;
+
+// A menu item as a window's menu bar shows it.
+struct MenuAction {
+    QAction* action = nullptr;
+    Ref<MenuItem> item;
+    EditCommand command = EditCommand::None; // the standard Edit command it stands for, if any
+};
 
 class WindowPrivate {
 public:
@@ -101,7 +112,12 @@ public:
     ~WindowPrivate();
 
     void BuildMenuBar();
+    // Enables each item of the menu bar as it stands now.
     void UpdateMenus();
+    // Whether the item can be chosen: Quit always; an item that the window
+    // handles, where it enables itself; a standard Edit item, where the
+    // focused text area gives it something to act on.
+    bool ItemEnabled(const MenuAction& entry, const EditTarget& target) const;
     void TriggerItem(const Ref<MenuItem>& item);
     // Whether the key is a shortcut that the window's own menu takes, even
     // from a focused control that would otherwise claim it.
@@ -130,7 +146,7 @@ public:
     PropertyStore stored;
     std::vector<std::pair<std::string, Ref<Control>>> controls;
     std::map<std::string, std::function<bool()>, std::less<>> menuHandlers;
-    std::vector<std::pair<QAction*, Ref<MenuItem>>> actions;
+    std::vector<MenuAction> actions;
     bool open = false;
     bool closing = false;
     bool placed = false;

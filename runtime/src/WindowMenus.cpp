@@ -62,6 +62,7 @@ void WindowPrivate::BuildMenuBar()
     actions.clear();
     if (!bar)
         return;
+    const EditTarget target(FocusedTextArea());
     for (const auto& menuItem : bar->Children()) {
         QMenu* menu = menuBar->addMenu(QString::fromStdString(menuItem->Text()));
         QObject::connect(menu, &QMenu::aboutToShow, widget, [this] { UpdateMenus(); });
@@ -70,7 +71,11 @@ void WindowPrivate::BuildMenuBar()
                 menu->addSeparator();
                 continue;
             }
-            QAction* action = menu->addAction(QString::fromStdString(item->Text()));
+            MenuAction entry{nullptr, item, EditCommandFor(item->Name())};
+            // Each item takes its state before it joins its menu and the
+            // shortcut map: changed later, it would be announced to both.
+            auto* action = new QAction(QString::fromStdString(item->Text()), menu);
+            action->setEnabled(ItemEnabled(entry, target));
             action->setObjectName(QString::fromStdString(item->Name()));
             if (!item->KeyboardShortcut().empty())
                 action->setShortcut(ShortcutFor(item->KeyboardShortcut()));
@@ -80,12 +85,13 @@ void WindowPrivate::BuildMenuBar()
                 action->setMenuRole(QAction::AboutRole);
             else
                 action->setMenuRole(QAction::NoRole);
+            menu->addAction(action);
             Ref<MenuItem> keep = item;
             QObject::connect(action, &QAction::triggered, widget, [this, keep] { TriggerItem(keep); });
-            actions.emplace_back(action, item);
+            entry.action = action;
+            actions.push_back(std::move(entry));
         }
     }
-    UpdateMenus();
 }
 
 bool WindowPrivate::IsControl(const QWidget* candidate) const
@@ -112,29 +118,34 @@ void WindowPrivate::FocusChanged(QWidget* now)
 
 void WindowPrivate::UpdateMenus()
 {
-    auto* edit = FocusedTextArea();
-    for (auto& [action, item] : actions) {
-        bool enabled = false;
-        if (item->IsQuitItem())
-            enabled = true;
-        else if (item->AutoEnable() && menuHandlers.count(item->Name()))
-            enabled = true;
-        else if (const auto command = EditCommandFor(item->Name()); command != EditCommand::None)
-            enabled = EditApplies(command, edit);
-        action->setEnabled(enabled);
-    }
+    // Runs on every change of focus or selection: the text area is read once,
+    // and an item whose state stays as it is costs the toolkit nothing.
+    const EditTarget target(FocusedTextArea());
+    for (const auto& entry : actions)
+        entry.action->setEnabled(ItemEnabled(entry, target));
+}
+
+bool WindowPrivate::ItemEnabled(const MenuAction& entry, const EditTarget& target) const
+{
+    const MenuItem& item = *entry.item;
+    if (item.IsQuitItem())
+        return true;
+    if (item.AutoEnable() && menuHandlers.count(item.Name()))
+        return true;
+    return target.Applies(entry.command);
 }
 
 bool WindowPrivate::MenuClaimsShortcut(const QKeyEvent& event)
 {
     const QKeySequence pressed(event.keyCombination());
-    for (auto& [action, item] : actions) {
-        if (!action->isEnabled() || action->shortcut().isEmpty())
+    for (const auto& entry : actions) {
+        const QAction& action = *entry.action;
+        if (!action.isEnabled() || action.shortcut().isEmpty())
             continue;
-        if (action->shortcut().matches(pressed) != QKeySequence::ExactMatch)
+        if (action.shortcut().matches(pressed) != QKeySequence::ExactMatch)
             continue;
-        return item->IsQuitItem() || menuHandlers.count(item->Name()) > 0
-               || EditCommandFor(item->Name()) != EditCommand::None;
+        return entry.item->IsQuitItem() || menuHandlers.count(entry.item->Name()) > 0
+               || entry.command != EditCommand::None;
     }
     return false;
 }

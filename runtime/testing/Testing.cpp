@@ -28,9 +28,9 @@ Ref<Picture> PictureOf(QImage image)
 
 QAction* ActionOf(const Window& window, const std::string& itemName)
 {
-    for (auto& [action, item] : Internals::Of(window).actions) {
-        if (item->Name() == itemName)
-            return action;
+    for (const auto& entry : Internals::Of(window).actions) {
+        if (entry.item->Name() == itemName)
+            return entry.action;
     }
     return nullptr;
 }
