@@ -15,7 +15,13 @@
 #include <QToolButton>
 #include <QTest>
 
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <limits>
+#include <unistd.h>
 #include <stdexcept>
 
 using namespace vxtest;
@@ -497,6 +503,38 @@ private slots:
             QVERIFY(!widget->close());
             QVERIFY(window->IsOpen());
             // Quit still ends the program with the window open.
+            rt::Quit(0);
+        });
+    }
+
+    // A write that cannot go on (to a pipe or connection whose reader has
+    // gone, or past the file-size limit) fails with its error instead of
+    // ending the program, and the programs it starts keep the signals'
+    // default effects.
+    void writesThatCannotGoOnFail()
+    {
+        for (const int signal : {SIGPIPE, SIGXFSZ})
+            std::signal(signal, SIG_DFL);
+        RunProgram([] {
+            int ends[2];
+            QCOMPARE(::pipe(ends), 0);
+            ::close(ends[0]);
+            errno = 0;
+            const ssize_t written = ::write(ends[1], "x", 1);
+            const int error = errno;
+            ::close(ends[1]);
+            QCOMPARE(written, ssize_t(-1));
+            QCOMPARE(error, EPIPE);
+
+            FILE* child = ::popen("grep '^SigIgn:' /proc/self/status", "r");
+            QVERIFY(child);
+            char line[128] = {};
+            const bool read = std::fgets(line, sizeof line, child) != nullptr;
+            ::pclose(child);
+            QVERIFY(read);
+            const unsigned long long ignored = std::strtoull(line + std::strlen("SigIgn:"), nullptr, 16);
+            QCOMPARE(ignored & (1ULL << (SIGPIPE - 1)), 0ULL);
+            QCOMPARE(ignored & (1ULL << (SIGXFSZ - 1)), 0ULL);
             rt::Quit(0);
         });
     }

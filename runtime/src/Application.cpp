@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <signal.h>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -130,6 +131,23 @@ std::unique_ptr<QApplication> MakeApplication()
     return app;
 }
 
+void NoOp(int) {}
+
+// A write past a file-size limit (EFBIG), or to a connection whose other end
+// has gone (EPIPE: the display's, when the X server dies before the toolkit
+// notices), must fail like any other write, not end the process. A handler
+// that does nothing turns both signals into such failures; unlike ignoring
+// them, it is not handed on to the programs started from here.
+void KeepWritesFromEndingTheProcess()
+{
+    struct sigaction action {};
+    action.sa_handler = NoOp;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGPIPE, SIGXFSZ})
+        sigaction(signal, &action, nullptr);
+}
+
 void ReportRuntimeException(const std::exception_ptr& handed)
 {
     std::string className = "RuntimeException";
@@ -163,8 +181,7 @@ void ReportRuntimeException(const std::exception_ptr& handed)
 
 void RuntimeInit()
 {
-    // Past a file-size limit a write must fail (EFBIG) like any other, not end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+    KeepWritesFromEndingTheProcess();
     auto& s = State();
     if (!QCoreApplication::instance())
         s.ownedApp = MakeApplication();
