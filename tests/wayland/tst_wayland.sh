@@ -8,35 +8,14 @@
 set -uo pipefail
 
 program=$1
-fail() {
-  echo "FAIL: $*"
-  exit 1
-}
+source "$(dirname "$0")/../support/driving.sh"
 command -v weston >/dev/null || fail "weston is not installed"
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 # Neither the compositor nor the program may leave anything in the real home.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/xdg
 mkdir -p "$HOME"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM XDG_CONFIG_HOME
-
-# Waits up to ten seconds for a command to succeed.
-wait_for() {
-  local deadline=$((SECONDS + 10))
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
 
 weston --backend=headless-backend.so --socket=vx-wayland --idle-time=0 >"$work/weston.log" 2>&1 &
 pids+=("$!")
@@ -61,11 +40,12 @@ surface_on_output() {
 toplevel=""
 wait_for toplevel_titled || fail "no window titled \"Vexorin 2.1\" was made; the program said: $(grep -v '^\[' "$work/log" | head -n 5)"
 wait_for surface_on_output || fail "the main window never reached the compositor's output"
-echo "ok: the main window is on the output"
+pass "the main window is on the output"
 
 # A moment more for anything the toolkit would say once the window is up.
 sleep 0.5
 kill -0 "$app" 2>/dev/null || fail "the program ended: $(grep -v '^\[' "$work/log" | head -n 5)"
 said=$(grep -v '^\[' "$work/log"; cat "$work/out")
 [ -z "$said" ] || fail "the program said: $said"
-echo "ok: the program runs and says nothing"
+pass "the program runs and says nothing"
+all_passed

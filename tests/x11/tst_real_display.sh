@@ -6,43 +6,17 @@
 set -euo pipefail
 
 program=$1
-passed=0
-fail() {
-  echo "FAIL: $*"
-  echo "$passed passed, 1 failed"
-  exit 1
-}
-pass() {
-  passed=$((passed + 1))
-  echo "ok: $*"
-}
+source "$(dirname "$0")/../support/driving.sh"
 for tool in Xvfb openbox xdotool xclip xprop; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
-work=$(mktemp -d)
 # CTest gives the test a home and XDG folders of its own; run by hand, it
 # makes a runtime folder of its own at least.
 if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
   export XDG_RUNTIME_DIR=$work/xdg
   mkdir -m 700 "$XDG_RUNTIME_DIR"
 fi
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Waits up to ten seconds for a command to succeed.
-wait_for() {
-  local deadline=$((SECONDS + 10))
-  until "$@"; do
-    [ "$SECONDS" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
 is_iconic() { xprop -id "$1" WM_STATE | grep -q 'window state: Iconic'; }
 is_normal() {
   xprop -id "$1" WM_STATE | grep -q 'window state: Normal' \
@@ -117,12 +91,23 @@ start_display() {
 unset QT_QPA_PLATFORM
 start_display
 
-"$program" >"$work/program.log" 2>&1 &
-app=$!
-pids+=($app)
+# Starts the program; its pid goes to app and its main window to main.
+launch() {
+  "$program" >"$work/program.log" 2>&1 &
+  app=$!
+  pids+=($app)
+  main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
+    || fail "the main window did not appear"
+}
+# Usage: expect_end STATUS WHEN
+expect_end() {
+  local expected=$1 when=$2 status=0
+  timeout 20 tail --pid="$app" -f /dev/null || fail "the program did not end $when"
+  wait "$app" || status=$?
+  [ "$status" -eq "$expected" ] || fail "exit status $status $when: $(tail -n 5 "$work/program.log")"
+}
 
-main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
-  || fail "the main window did not appear"
+launch
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" -eq 359 ] || fail "main window is $WIDTH wide, expected 359"
 # The content is 109 high below the window's own menu bar.
@@ -196,19 +181,12 @@ xdotool key --delay 80 Down Return
 expect_text_focused "Duskvale 2 Play Station" 1392
 
 xdotool key ctrl+q
-status=0
-timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Ctrl+Q"
-wait "$app" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status after Ctrl+Q: $(cat "$work/program.log")"
+expect_end 0 "after Ctrl+Q"
 pass "Ctrl+Q ends the program"
 
 # Escape presses "Quit": its "Thank You" box bears the program's name, not the
 # executable's, and the program ends once the box is answered.
-"$program" >"$work/program.log" 2>&1 &
-app=$!
-pids+=($app)
-main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
-  || fail "the main window did not appear again"
+launch
 activate "$main"
 xdotool key Escape
 box_appears() {
@@ -222,10 +200,7 @@ for property in WM_NAME _NET_WM_NAME; do
 done
 activate "$box"
 xdotool key Return
-status=0
-timeout 10 tail --pid="$app" -f /dev/null || fail "the program did not end after Thank You"
-wait "$app" || status=$?
-[ "$status" -eq 0 ] || fail "exit status $status after Thank You: $(cat "$work/program.log")"
+expect_end 0 "after Thank You"
 pass "the Thank You box is named Vexorin"
 
 # The display goes away under the running program, whatever it shows: the
@@ -235,18 +210,11 @@ expect_display_loss() {
   local what=$1
   shift
   start_display
-  "$program" >"$work/program.log" 2>&1 &
-  app=$!
-  pids+=($app)
-  main=$(timeout 10 xdotool search --sync --onlyvisible --name '^Vexorin 2\.1$' | head -n1) \
-    || fail "$what: the main window did not appear"
+  launch
   activate "$main"
   "$@"
   kill "$xserver"
-  status=0
-  timeout 20 tail --pid="$app" -f /dev/null || fail "$what: the program did not end when the display went away"
-  wait "$app" || status=$?
-  [ "$status" -eq 1 ] || fail "$what: exit status $status when the display went away: $(tail -n 5 "$work/program.log")"
+  expect_end 1 "when the display went away ($what)"
   pass "$what: status 1 when the display goes away"
 }
 open_about() {
@@ -271,4 +239,4 @@ expect_display_loss "About open" open_about
 expect_display_loss "message box open" open_message_box
 expect_display_loss "save dialog open" open_save_dialog
 
-echo "$passed passed, 0 failed"
+all_passed
