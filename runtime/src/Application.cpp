@@ -6,12 +6,12 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <csignal>
-#include <signal.h>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <vector>
+
+#include <signal.h>
 
 namespace rt {
 

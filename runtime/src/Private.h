@@ -128,7 +128,9 @@ public:
     void ApplyWindowFlags();
     void FinishProperties();
     void Place();
-    void UpdateTabOrder();
+    // Chains the controls for Tab in their stored keyboard order, and puts
+    // the keyboard on the first of them that it starts on.
+    void ApplyKeyboardOrder();
     // The front window's focused text area: the control that had the focus
     // last, also while the menu bar holds the keyboard.
     QPlainTextEdit* FocusedTextArea() const;

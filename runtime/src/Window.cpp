@@ -191,7 +191,7 @@ Ref<PushButton> WindowPrivate::ButtonWhere(bool defaultButton) const
     return {};
 }
 
-void WindowPrivate::UpdateTabOrder()
+void WindowPrivate::ApplyKeyboardOrder()
 {
     std::vector<std::pair<int, ControlPrivate*>> sorted;
     for (const auto& [name, control] : controls) {
@@ -255,7 +255,7 @@ void Window::Construct()
         Layout();
         CreateControls();
         AddMenuHandlers(*this);
-        d_->UpdateTabOrder();
+        d_->ApplyKeyboardOrder();
         d_->contentsChanged = false;
         for (const auto& [name, control] : d_->controls)
             control->d_->Raise(Event::Open);

@@ -205,7 +205,7 @@ void DialogAnswerer::Answer(QWidget* modal)
         return;
     }
     messages << QStringLiteral("<unexpected %1>").arg(modal->metaObject()->className());
-    modal->close();
+    Dismiss(modal);
 }
 
 rt::Ref<rt::Window> OpenWindow(const std::string& className)
